@@ -1,0 +1,3 @@
+vorn_add_test(vorn_util_tests SUBSYSTEMS util SOURCES
+  util/basics_test.cpp
+)

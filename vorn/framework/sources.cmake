@@ -1,0 +1,2 @@
+vorn_subsystem(framework DEPENDS util SOURCES
+)
