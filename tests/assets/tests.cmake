@@ -1,0 +1,5 @@
+set(VORN_ASSETS_TEST_SOURCES
+)
+if(VORN_ASSETS_TEST_SOURCES AND TARGET vorn_assets)
+  vorn_add_test(vorn_assets_tests SUBSYSTEMS util assets SOURCES ${VORN_ASSETS_TEST_SOURCES})
+endif()

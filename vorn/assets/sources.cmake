@@ -1,0 +1,3 @@
+set(VORN_ASSETS_SOURCES
+)
+vorn_subsystem(assets DEPENDS util SOURCES ${VORN_ASSETS_SOURCES})
