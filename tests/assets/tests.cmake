@@ -1,4 +1,10 @@
 set(VORN_ASSETS_TEST_SOURCES
+  assets/archive_test.cpp
+  assets/asset_test.cpp
+  assets/asset_test_util.cpp
+  assets/file_asset_loader_test.cpp
+  assets/colour_database_test.cpp
+  assets/font_database_test.cpp
 )
 if(VORN_ASSETS_TEST_SOURCES AND TARGET vorn_assets)
   vorn_add_test(vorn_assets_tests SUBSYSTEMS util assets SOURCES ${VORN_ASSETS_TEST_SOURCES})
