@@ -1,4 +1,9 @@
 set(VORN_ASSETS_TEST_SOURCES
+  assets/archive_test.cpp
+  assets/asset_manager_test.cpp
+  assets/asset_test.cpp
+  assets/asset_test_util.cpp
+  assets/file_asset_loader_test.cpp
   assets/colour_database_test.cpp
   assets/font_database_test.cpp
 )

@@ -1,0 +1,69 @@
+#include <vorn/assets/asset_loader.h>
+
+#include <wx/filename.h>
+
+#include <vorn/assets/asset.h>
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/file_search.h>
+
+AssetLoader::~AssetLoader() = default;
+
+bool FileAssetLoader::Init(const std::string& root)
+{
+    if (root.size() < 2)
+        return false;
+    m_root = root;
+    return true;
+}
+
+void FileAssetLoader::SetPlatform(const char* platform)
+{
+    m_platform = platform ? platform : "";
+}
+
+void FileAssetLoader::SetLanguage(const char* major, const char* minor)
+{
+    m_languageMajor = major ? major : "";
+    m_languageMinor = minor ? minor : "";
+}
+
+bool FileAssetLoader::LoadResources(AssetManager& manager)
+{
+    std::string platform, major, minor;
+    manager.GetPlatform(platform);
+    manager.GetLanguage(major, minor);
+    SetPlatform(platform.c_str());
+    SetLanguage(major.c_str(), minor.c_str());
+
+    const std::string& p = m_platform;
+    const std::string& l = m_languageMajor;
+    const std::string& m = m_languageMinor;
+    const std::string generic = m_root + "Generic/";
+    const std::string specific = m_root + p + "/";
+    ScanPass(manager, m_root + "*.*", "", "", "");
+    ScanPass(manager, generic + "*.*", "generic", "", "");
+    ScanPass(manager, specific + "*.*", p.c_str(), "", "");
+    ScanPass(manager, generic + l + "/*.*", "generic", l.c_str(), "");
+    ScanPass(manager, specific + l + "/*.*", p.c_str(), l.c_str(), "");
+    ScanPass(manager, generic + l + "/" + m + "/*.*", "generic", l.c_str(), m.c_str());
+    ScanPass(manager, specific + l + "/" + m + "/*.*", p.c_str(), l.c_str(), m.c_str());
+    return true;
+}
+
+void FileAssetLoader::ScanPass(AssetManager& manager, const std::string& pattern, const char* platform,
+                               const char* languageMajor, const char* languageMinor)
+{
+    if (!SearchDirectoryExists(pattern))
+        return;
+    for (const std::string& path : FindFiles(pattern)) {
+        wxString base, ext;
+        wxFileName::SplitPath(wxString::FromUTF8(path.c_str()), nullptr, &base, &ext);
+        const wxString name = base + "." + ext;
+        FileAsset* asset = new FileAsset(path);
+        asset->SetName(name.utf8_str().data());
+        asset->SetPlatform(platform);
+        asset->SetLanguageMajor(languageMajor);
+        asset->SetLanguageMinor(languageMinor);
+        manager.SetAsset(asset);
+    }
+}

@@ -1,0 +1,55 @@
+#include <vorn/assets/file_search.h>
+
+#include <algorithm>
+
+#include <wx/dir.h>
+#include <wx/filefn.h>
+#include <wx/filename.h>
+#include <wx/log.h>
+
+namespace {
+
+wxString Wx(const std::string& text)
+{
+    return wxString::FromUTF8(text.c_str());
+}
+
+std::string Narrow(const wxString& text)
+{
+    return std::string(text.utf8_str().data());
+}
+
+} // namespace
+
+bool SearchDirectoryExists(const std::string& pattern)
+{
+    const wxString dir = wxPathOnly(Wx(pattern));
+    return !dir.empty() && wxDirExists(dir);
+}
+
+std::vector<std::string> FindFiles(const std::string& pattern)
+{
+    std::vector<std::string> paths;
+    if (!SearchDirectoryExists(pattern))
+        return paths;
+    const wxString full = Wx(pattern);
+    const wxString dirPath = wxPathOnly(full);
+    wxString spec = wxFileNameFromPath(full);
+    if (spec == "*.*")
+        spec.clear(); // on this platform a name need not contain a dot
+    wxLogNull quiet; // an unreadable directory simply yields nothing
+    wxDir dir(dirPath);
+    if (!dir.IsOpened())
+        return paths;
+    std::vector<std::string> names;
+    wxString name;
+    for (bool more = dir.GetFirst(&name, spec, wxDIR_FILES); more; more = dir.GetNext(&name))
+        names.push_back(Narrow(name));
+    std::sort(names.begin(), names.end());
+    std::string prefix = Narrow(dirPath);
+    if (prefix.empty() || prefix.back() != '/')
+        prefix += '/';
+    for (const std::string& n : names)
+        paths.push_back(prefix + n);
+    return paths;
+}
