@@ -1,2 +1,9 @@
 vorn_subsystem(framework DEPENDS util SOURCES
+  framework/control.cpp
+  framework/control_group.cpp
+  framework/control_group_variants.cpp
+  framework/hint_event.cpp
+  framework/hints.cpp
+  framework/virtual_control.cpp
+  framework/window.cpp
 )

@@ -1,0 +1,4 @@
+vorn_add_test(vorn_framework_tests SUBSYSTEMS util framework SOURCES
+  framework/control_test.cpp
+  framework/window_test.cpp
+)

@@ -1,0 +1,124 @@
+#pragma once
+// Records what a control reports, in order, as readable strings, so a test can compare
+// the whole sequence at once:
+//   "Selected id=5", "UnSelected id=5", "DoubleClick id=5", "Drag id=5",
+//   "ShapeChanged id=5", "Update id=0 RealValChanging 0.25", "Update id=0 IntValChanged 3",
+//   "Update id=0 StringValChanged \"abc\"", "Update id=0 VornMomentHint", "Update id=0 null".
+// Notifications from virtual controls read "Selected virtual id=5" and so on.
+// Doubles are printed with %g. Hints of other classes print their class name, or what
+// the recorder's `describe` hook returns for them (empty string: use the class name).
+#include <cstdio>
+#include <cstdlib>
+#include <cxxabi.h>
+#include <functional>
+#include <memory>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include <vorn/framework/control_group.h>
+#include <vorn/framework/hints.h>
+
+namespace vorntest {
+
+using HintDescriber = std::function<std::string(const VornControlHint* hint)>;
+
+inline std::string HintClassName(const VornControlHint& hint)
+{
+    const char* mangled = typeid(hint).name();
+    int status = 0;
+    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
+                                                     std::free);
+    return status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
+}
+
+inline std::string FormatReal(double v)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%g", v);
+    return buf;
+}
+
+// "IntValChanged 3", "RealValChanging 0.25", "StringValChanged \"abc\"", a class name, or "null".
+inline std::string DescribeHint(const VornControlHint* hint, const HintDescriber& extra = nullptr)
+{
+    if (!hint)
+        return "null";
+    if (extra) {
+        std::string text = extra(hint);
+        if (!text.empty())
+            return text;
+    }
+    const std::string name = HintClassName(*hint);
+    if (auto* m = dynamic_cast<const IntValMessage*>(hint))
+        return name + " " + std::to_string(m->value);
+    if (auto* m = dynamic_cast<const RealValMessage*>(hint))
+        return name + " " + FormatReal(m->value);
+    if (auto* m = dynamic_cast<const StringValMessage*>(hint))
+        return name + " \"" + m->value + "\"";
+    return name;
+}
+
+inline std::string DescribeUpdate(unsigned int id, const VornControlHint* hint, const HintDescriber& extra)
+{
+    return "Update id=" + std::to_string(id) + " " + DescribeHint(hint, extra);
+}
+
+// A value group that records every notification and update, then routes updates on as
+// any group does (to registered controls, sub-groups and receivers).
+class GroupRecorder : public VornControlGroupValue {
+public:
+    std::vector<std::string> events;
+    VornControl* lastControl = nullptr;
+    HintDescriber describe;
+
+    void ControlSelected(unsigned int id, VirtualControl*) override { Note("Selected virtual", id); }
+    void ControlSelected(unsigned int id, VornControl* c) override { Note("Selected", id, c); }
+    void ControlUnSelected(unsigned int id, VirtualControl*) override { Note("UnSelected virtual", id); }
+    void ControlUnSelected(unsigned int id, VornControl* c) override { Note("UnSelected", id, c); }
+    void ControlDoubleClick(unsigned int id, VirtualControl*) override { Note("DoubleClick virtual", id); }
+    void ControlDoubleClick(unsigned int id, VornControl* c) override { Note("DoubleClick", id, c); }
+    void ControlDrag(unsigned int id, VornControl* c) override { Note("Drag", id, c); }
+    void ControlShapeChanged(unsigned int id, VornControl* c) override { Note("ShapeChanged", id, c); }
+
+    void Update(unsigned int id, VornControl* control, VornControlHint* hint) override
+    {
+        lastControl = control;
+        events.push_back(DescribeUpdate(id, hint, describe));
+        VornControlGroupValue::Update(id, control, hint);
+    }
+
+    // Only the updates, for tests that ignore selection notifications.
+    std::vector<std::string> Updates() const
+    {
+        std::vector<std::string> out;
+        for (const auto& e : events)
+            if (e.rfind("Update ", 0) == 0)
+                out.push_back(e);
+        return out;
+    }
+
+private:
+    void Note(const char* what, unsigned int id, VornControl* control = nullptr)
+    {
+        if (control)
+            lastControl = control;
+        events.push_back(std::string(what) + " id=" + std::to_string(id));
+    }
+};
+
+// A host receiver recording "Update id=... <hint>" for every message.
+class ReceiverRecorder : public MessageReceiver {
+public:
+    std::vector<std::string> events;
+    VornControl* lastControl = nullptr;
+    HintDescriber describe;
+
+    void OnMessage(unsigned int id, VornControl* control, VornControlHint* hint) override
+    {
+        lastControl = control;
+        events.push_back(DescribeUpdate(id, hint, describe));
+    }
+};
+
+} // namespace vorntest

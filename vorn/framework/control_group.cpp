@@ -1,0 +1,436 @@
+#include <vorn/framework/control_group.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <sstream>
+
+#include <vorn/framework/control.h>
+#include <vorn/framework/on_off_control.h>
+#include <vorn/framework/virtual_control.h>
+#include <vorn/util/diagnostics.h>
+
+namespace {
+
+template <class T>
+bool Contains(const std::vector<T*>& list, T* p)
+{
+    return std::find(list.begin(), list.end(), p) != list.end();
+}
+
+template <class T>
+bool RemoveFirst(std::vector<T*>& list, T* p)
+{
+    auto it = std::find(list.begin(), list.end(), p);
+    if (it == list.end())
+        return false;
+    list.erase(it);
+    return true;
+}
+
+// The debug lines print pointers as 32-bit hex.
+unsigned int AddressBits(const void* p)
+{
+    return static_cast<unsigned int>(reinterpret_cast<uintptr_t>(p));
+}
+
+std::string PointerText(const void* p)
+{
+    std::ostringstream out;
+    out << p;
+    return out.str();
+}
+
+template <class Map>
+void DumpEntries(const Map& map)
+{
+    for (const auto& [key, entry] : map) {
+        std::ostringstream line;
+        line << "  ID = " << key << ", mce: id = " << entry.id << ", own = " << (entry.own ? 1 : 0)
+             << ", control = " << PointerText(entry.control) << ", name = " << entry.name;
+        dprintf("%s\n", line.str().c_str());
+    }
+}
+
+// Visits the entries of an id map in ascending id while the callee may add or remove
+// entries: each step looks up the first id above the last one visited.
+template <class Map, class Fn>
+void ForEachEntry(Map& map, Fn fn)
+{
+    auto it = map.begin();
+    while (it != map.end()) {
+        const unsigned int key = it->first;
+        fn(key, it->second);
+        it = map.upper_bound(key);
+    }
+}
+
+} // namespace
+
+VornControlGroup::~VornControlGroup()
+{
+    Clear();
+}
+
+// ---- registration ----
+
+void VornControlGroup::InsertControl(unsigned int id, VornControl* control, bool own, std::string name)
+{
+    if (!control || m_controlMap.count(id))
+        return;
+    VornControlEntry entry;
+    entry.id = static_cast<int>(id);
+    entry.own = own;
+    entry.control = control;
+    entry.name = std::move(name);
+    m_controlMap.emplace(id, std::move(entry));
+}
+
+void VornControlGroup::InsertVirtualControl(unsigned int id, VirtualControl* control, bool own)
+{
+    if (!control || m_virtualControlMap.count(id))
+        return;
+    VirtualControlEntry entry;
+    entry.id = static_cast<int>(id);
+    entry.own = own;
+    entry.control = control;
+    m_virtualControlMap.emplace(id, std::move(entry));
+}
+
+void VornControlGroup::Register(MessageReceiver* receiver)
+{
+    if (!receiver)
+        return;
+    dprintf("VornControlGroup::Register(MessageReceiver* %x)\n", AddressBits(receiver));
+    if (!CurrentlyRegistered(receiver))
+        m_receivers.push_back(receiver);
+}
+
+void VornControlGroup::Register(VornControlGroup* group)
+{
+    if (group && !CurrentlyRegistered(group))
+        m_groups.push_back(group);
+}
+
+void VornControlGroup::Register(VirtualControl* control)
+{
+    if (control && !CurrentlyRegistered(control))
+        m_virtualControls.push_back(control);
+}
+
+void VornControlGroup::Register(VornControl* control)
+{
+    if (control && !CurrentlyRegistered(control))
+        m_controls.push_back(control);
+}
+
+void VornControlGroup::Register(unsigned int id, VirtualControl* control)
+{
+    InsertVirtualControl(id, control, false);
+}
+
+void VornControlGroup::Register(unsigned int id, VornControl* control)
+{
+    InsertControl(id, control, false, "NONAME");
+}
+
+void VornControlGroup::Register(unsigned int id, VornControl* control, std::string name)
+{
+    InsertControl(id, control, false, std::move(name));
+}
+
+void VornControlGroup::RegisterOwner(unsigned int id, VirtualControl* control)
+{
+    InsertVirtualControl(id, control, true);
+}
+
+void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control)
+{
+    InsertControl(id, control, true, "NONAME");
+}
+
+void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control, std::string name)
+{
+    InsertControl(id, control, true, std::move(name));
+}
+
+// ---- removal ----
+
+void VornControlGroup::EraseControlEntry(std::map<unsigned int, VornControlEntry>::iterator it, bool keep)
+{
+    VornControlEntry& entry = it->second;
+    if (entry.control && entry.control->GetGroup() == this)
+        entry.control->SetGroup(nullptr);
+    // The entry leaves the map first, so a destructor that calls back finds nothing.
+    VornControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
+    m_controlMap.erase(it);
+    delete doomed;
+}
+
+void VornControlGroup::EraseVirtualControlEntry(std::map<unsigned int, VirtualControlEntry>::iterator it, bool keep)
+{
+    VirtualControlEntry& entry = it->second;
+    if (entry.control && entry.control->GetGroup() == this)
+        entry.control->SetGroup(nullptr);
+    VirtualControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
+    m_virtualControlMap.erase(it);
+    delete doomed;
+}
+
+void VornControlGroup::DeRegister(MessageReceiver* receiver)
+{
+    if (!receiver)
+        return;
+    dprintf("VornControlGroup::DeRegister(MessageReceiver* %x)\n", AddressBits(receiver));
+    RemoveFirst(m_receivers, receiver);
+}
+
+void VornControlGroup::DeRegister(VornControlGroup* group)
+{
+    if (!group)
+        return;
+    RemoveFirst(m_groups, group);
+    if (group->m_parentGroup == this)
+        group->m_parentGroup = nullptr;
+}
+
+void VornControlGroup::DeRegister(VirtualControl* control)
+{
+    if (!control)
+        return;
+    RemoveFirst(m_virtualControls, control);
+    if (control->GetGroup() == this)
+        control->SetGroup(nullptr);
+}
+
+void VornControlGroup::DeRegister(VornControl* control)
+{
+    if (!control)
+        return;
+    RemoveFirst(m_controls, control);
+    if (control->GetGroup() == this)
+        control->SetGroup(nullptr);
+}
+
+void VornControlGroup::DeRegister(unsigned int id, bool keep)
+{
+    auto it = m_controlMap.find(id);
+    if (it != m_controlMap.end()) {
+        EraseControlEntry(it, keep);
+        return;
+    }
+    auto vit = m_virtualControlMap.find(id);
+    if (vit != m_virtualControlMap.end())
+        EraseVirtualControlEntry(vit, keep);
+}
+
+void VornControlGroup::DeRegister(VirtualControl* control, bool keep)
+{
+    if (!control)
+        return;
+    for (auto it = m_virtualControlMap.begin(); it != m_virtualControlMap.end();) {
+        if (it->second.control == control) {
+            EraseVirtualControlEntry(it, keep);
+            it = m_virtualControlMap.begin();
+        } else {
+            ++it;
+        }
+    }
+}
+
+void VornControlGroup::DeRegister(VornControl* control, bool keep)
+{
+    if (!control)
+        return;
+    for (auto it = m_controlMap.begin(); it != m_controlMap.end();) {
+        if (it->second.control == control) {
+            EraseControlEntry(it, keep);
+            it = m_controlMap.begin();
+        } else {
+            ++it;
+        }
+    }
+}
+
+void VornControlGroup::Clear()
+{
+    std::vector<unsigned int> ids;
+    for (const auto& [key, entry] : m_controlMap)
+        if (entry.control)
+            ids.push_back(entry.control->GetId());
+    for (const auto& [key, entry] : m_virtualControlMap)
+        if (entry.control)
+            ids.push_back(static_cast<unsigned int>(entry.id));
+    for (unsigned int id : ids)
+        DeRegister(id, true);
+    while (!m_controls.empty())
+        DeRegister(m_controls.front());
+    while (!m_virtualControls.empty())
+        DeRegister(m_virtualControls.front());
+    while (!m_groups.empty())
+        DeRegister(m_groups.front());
+    while (!m_receivers.empty())
+        DeRegister(m_receivers.front());
+    m_parentGroup = nullptr;
+}
+
+// ---- queries ----
+
+bool VornControlGroup::CurrentlyRegistered(MessageReceiver* receiver) const
+{
+    return Contains(m_receivers, receiver);
+}
+
+bool VornControlGroup::CurrentlyRegistered(VornControlGroup* group) const
+{
+    return Contains(m_groups, group);
+}
+
+bool VornControlGroup::CurrentlyRegistered(VirtualControl* control) const
+{
+    return Contains(m_virtualControls, control);
+}
+
+bool VornControlGroup::CurrentlyRegistered(VornControl* control) const
+{
+    return Contains(m_controls, control);
+}
+
+bool VornControlGroup::IsEmpty() const
+{
+    return m_controlMap.empty() && m_virtualControlMap.empty() && m_controls.empty() &&
+           m_virtualControls.empty() && m_groups.empty() && m_receivers.empty();
+}
+
+const VornControlEntry* VornControlGroup::FindControlEntry(unsigned int id) const
+{
+    auto it = m_controlMap.find(id);
+    return it == m_controlMap.end() ? nullptr : &it->second;
+}
+
+const VirtualControlEntry* VornControlGroup::FindVirtualControlEntry(unsigned int id) const
+{
+    auto it = m_virtualControlMap.find(id);
+    return it == m_virtualControlMap.end() ? nullptr : &it->second;
+}
+
+void VornControlGroup::SetGroup(VornControlGroup* parent)
+{
+    m_parentGroup = parent;
+    if (parent)
+        parent->Register(this);
+}
+
+void VornControlGroup::Bind(VornControlGroup* parent)
+{
+    SetGroup(parent);
+}
+
+// ---- routing ----
+
+void VornControlGroup::Update(unsigned int id, VornControl* control, VornControlHint* hint)
+{
+    ForEachEntry(m_controlMap, [&](unsigned int, VornControlEntry& entry) {
+        if (entry.control)
+            entry.control->OnUpdate(id, control, hint);
+    });
+    // Walked by index with the length read at every step: callees may register or
+    // remove entries while the update runs.
+    for (size_t i = 0; i < m_controls.size(); ++i)
+        m_controls[i]->OnUpdate(id, control, hint);
+    for (size_t i = 0; i < m_virtualControls.size(); ++i)
+        m_virtualControls[i]->OnUpdate(id, control, hint);
+    for (size_t i = 0; i < m_groups.size(); ++i)
+        m_groups[i]->Update(id, control, hint);
+    for (size_t i = 0; i < m_receivers.size(); ++i)
+        m_receivers[i]->OnMessage(id, control, hint);
+}
+
+void VornControlGroup::SetEnableAll(void* from, bool enable, VornControlHint* hint)
+{
+    ForEachEntry(m_controlMap, [&](unsigned int, VornControlEntry& entry) {
+        if (entry.control) {
+            entry.control->SetEnabled(enable);
+            entry.control->Refresh(false);
+        }
+    });
+    ForEachEntry(m_virtualControlMap, [&](unsigned int, VirtualControlEntry& entry) {
+        if (entry.control) {
+            entry.control->SetEnabled(enable);
+            entry.control->Refresh(false);
+        }
+    });
+    for (size_t i = 0; i < m_controls.size(); ++i) {
+        m_controls[i]->SetEnabled(enable);
+        m_controls[i]->Refresh(false);
+    }
+    for (size_t i = 0; i < m_virtualControls.size(); ++i) {
+        m_virtualControls[i]->SetEnabled(enable);
+        m_virtualControls[i]->Refresh(false);
+    }
+    for (size_t i = 0; i < m_groups.size(); ++i)
+        m_groups[i]->SetEnableAll(from, enable, hint);
+}
+
+void VornControlGroup::ShowAll(void*, bool show, VornControlHint* hint)
+{
+    ForEachEntry(m_controlMap, [&](unsigned int, VornControlEntry& entry) {
+        if (entry.control)
+            entry.control->Show(show);
+    });
+    ForEachEntry(m_virtualControlMap, [&](unsigned int, VirtualControlEntry& entry) {
+        if (entry.control)
+            entry.control->Show(show);
+    });
+    for (size_t i = 0; i < m_controls.size(); ++i)
+        m_controls[i]->Show(show);
+    for (size_t i = 0; i < m_virtualControls.size(); ++i)
+        m_virtualControls[i]->Show(show);
+    for (size_t i = 0; i < m_groups.size(); ++i)
+        m_groups[i]->ShowAll(this, show, hint);
+}
+
+void VornControlGroup::SetEnableControl(unsigned int id, bool enable, VornControlHint*)
+{
+    auto enableButton = [enable](VornControl* control) {
+        if (control && dynamic_cast<VornOnOffControl*>(control)) {
+            control->SetEnabled(enable);
+            control->Refresh(false);
+        }
+    };
+    if (const VornControlEntry* entry = FindControlEntry(id))
+        enableButton(entry->control);
+    for (size_t i = 0; i < m_controls.size(); ++i)
+        enableButton(m_controls[i]);
+}
+
+void VornControlGroup::SetOnControl(unsigned int id, bool on, VornControlHint*)
+{
+    auto switchButton = [on](VornControl* control) {
+        if (auto* button = dynamic_cast<VornOnOffControl*>(control)) {
+            button->SetOn(on);
+            control->Refresh(false);
+        }
+    };
+    if (const VornControlEntry* entry = FindControlEntry(id))
+        switchButton(entry->control);
+    for (size_t i = 0; i < m_controls.size(); ++i)
+        switchButton(m_controls[i]);
+    if (const VirtualControlEntry* entry = FindVirtualControlEntry(id)) {
+        if (auto* button = dynamic_cast<VornOnOffControl*>(entry->control)) {
+            button->SetOn(on);
+            entry->control->Refresh(false);
+        }
+    }
+}
+
+void VornControlGroup::DumpTrace()
+{
+    dprintf("Current control group address is %x\n", AddressBits(this));
+    dprintf(" Controls (%d):\n", static_cast<int>(m_controlMap.size()));
+    DumpEntries(m_controlMap);
+    dprintf(" Virtual Controls (%d):\n", static_cast<int>(m_virtualControlMap.size()));
+    DumpEntries(m_virtualControlMap);
+    dprintf(" Groups (%d):\n", static_cast<int>(m_groups.size()));
+    for (VornControlGroup* group : m_groups)
+        dprintf("%s\n", ("  Address = " + PointerText(group)).c_str());
+}

@@ -1,0 +1,12 @@
+#pragma once
+// The on/off face of a button. Groups switch buttons through this interface
+// (SetOnControl, SetEnableControl, SetOnAll); VornButton and VirtualButton implement
+// it, and only buttons may: the groups treat "is a VornOnOffControl" as "is a button".
+class VornOnOffControl {
+public:
+    virtual void SetOn(bool on) = 0;
+    virtual bool GetOn() const = 0;
+
+protected:
+    ~VornOnOffControl() = default;
+};
