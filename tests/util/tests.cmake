@@ -1,3 +1,6 @@
 vorn_add_test(vorn_util_tests SUBSYSTEMS util SOURCES
   util/basics_test.cpp
+  util/bitmap_test.cpp
+  util/filter_test.cpp
+  util/raster_test.cpp
 )
