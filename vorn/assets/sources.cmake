@@ -9,5 +9,7 @@ set(VORN_ASSETS_SOURCES
   assets/file_search.cpp
   assets/colour_database.cpp
   assets/font_database.cpp
+  assets/image_cache.cpp
+  assets/wallpaper.cpp
 )
 vorn_subsystem(assets DEPENDS util SOURCES ${VORN_ASSETS_SOURCES})
