@@ -1,4 +1,5 @@
 vorn_add_test(vorn_framework_tests SUBSYSTEMS util framework SOURCES
+  framework/control_group_test.cpp
   framework/control_test.cpp
   framework/window_test.cpp
 )
