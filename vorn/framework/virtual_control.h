@@ -2,6 +2,7 @@
 // Windowless windows and controls: plain objects drawn inside a real host window, which
 // feeds them its mouse events. A group can hold them next to real controls.
 #include <wx/colour.h>
+#include <wx/gdicmn.h>
 #include <wx/object.h>
 
 class wxDC;
@@ -49,6 +50,7 @@ public:
     int GetHeight() const { return m_height; }
     int GetPosX() const { return m_x; }
     int GetPosY() const { return m_y; }
+    wxSize GetClientSize() const { return wxSize(m_width, m_height); }
     void SetPosition(int x, int y);
     void SetSize(int w, int h);
     // True when the host-window point lies inside this window.
