@@ -176,7 +176,3 @@ void AssetManager::Clear()
     m_fonts.Clear();
     m_colours.Clear();
 }
-
-void AssetManager::ClearCaches()
-{
-}

@@ -7,12 +7,18 @@
 #include <string>
 #include <vector>
 
+#include <wx/bitmap.h>
 #include <wx/colour.h>
 #include <wx/font.h>
+#include <wx/image.h>
 #include <wx/string.h>
 
 #include <vorn/assets/colour_database.h>
 #include <vorn/assets/font_database.h>
+#include <vorn/assets/image_cache.h>
+#include <vorn/assets/skin_info.h>
+#include <vorn/assets/wallpaper.h>
+#include <vorn/util/bitmap.h>
 #include <vorn/util/color.h>
 
 class Asset;
@@ -80,6 +86,7 @@ public:
     bool GetColour(const std::string& name, Color& out);
     bool GetColour(const std::string& name, wxColour& out);
     bool GetColourNameList(std::vector<std::string>& names);
+    bool HasColour(const std::string& name) const { return m_colours.HasColour(name); }
     void ClearColourDatabase();
     // Runs the colour script held by the asset; false when it is missing or broken.
     bool LoadColourData(const char* assetName);
@@ -95,15 +102,65 @@ public:
     void SetSpecialInfo(void* info) { m_specialInfo = info; }
     void* GetSpecialInfo() const { return m_specialInfo; }
 
-    // Drops the cached images and image sets.
+    // Single images by asset name: ".png" assets are decoded, ".sts" image scripts run.
+    // The wxImage and wxBitmap forms also take ".PNG" and ".STS"; the others only lower case.
+    bool LoadImage(const char* name, wxImage& image);
+    bool LoadImage(const char* name, wxBitmap& bitmap);
+    bool LoadImage(const char* name, Bitmap& bitmap);
+    bool LoadImage(const char* name, BitmapA& bitmap);
+    bool LoadBitmap(const char* name, wxBitmap& bitmap);
+    bool LoadBitmap(const char* name, wxBitmap& bitmap, long type);
+    // PNG data of an asset; undecodable data shows a warning.
+    bool LoadImageDirect(const char* name, wxImage& image);
+    bool LoadImageDirect(const char* name, Bitmap& bitmap);
+    bool LoadImageDirect(const char* name, BitmapA& bitmap);
+    // Runs the named image script for one image (alpha is dropped for wxImage and Bitmap).
+    bool LoadImageFromScript(const char* name, wxImage& image);
+    bool LoadImageFromScript(const char* name, Bitmap& bitmap);
+    bool LoadImageFromScript(const char* name, BitmapA& bitmap);
+
+    // Image sets: one script fills the button states of a set.
+    bool LoadImages(const char* name, VornBitmapACache& set);
+    bool LoadImages(const char* name, VornBitmapCache& set);
+    bool LoadImages(const char* name, VornwxImageCache& set);
+    bool LoadImages(const char* name, VornwxBitmapCache& set);
+    bool LoadImagesFromScript(std::string& text, VornBitmapACache& set);
+
+    // Cached forms: the manager keeps one copy per name exactly as spelled and hands out
+    // const pointers that stay valid until ClearCaches, Clear or destruction. A failed
+    // load caches nothing and leaves the pointer alone.
+    bool LoadImagesCached(const char* name, const VornBitmapCache*& set);
+    bool LoadImagesCached(const char* name, const VornBitmapACache*& set);
+    bool LoadImagesCached(const char* name, const VornwxBitmapCache*& set);
+    bool LoadImagesCached(const char* name, const VornwxImageCache*& set);
+    bool LoadImageCached(const char* name, const Bitmap*& image);
+    bool LoadImageCached(const char* name, const BitmapA*& image);
+    bool LoadImageCached(const char* name, const wxBitmap*& image);
+    bool LoadImageCached(const char* name, const wxImage*& image);
+    // Skins. On failure the pointer is null and the record gets the fallback values.
+    bool LoadEditWidgetCached(const char* name, const wxBitmap*& bitmap, VornEditInfo& info);
+    bool LoadListBoxCached(const char* name, VornListBoxInfo& info);
+
+    // The image script being run ("" otherwise); error messages name it.
+    const std::string& GetCurrentScriptName() const { return m_currentScriptName; }
+
+    // Drops the cached images, image sets and skins.
     void ClearCaches();
     // Drops assets, loaders, caches and the colour and font databases; messages,
     // platform and languages are kept.
     void Clear();
 
 private:
+    class ScriptScope;
+
     void ClearAssets();
     void CloseAll();
+    bool LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditInfo& info);
+    bool LoadListBox(const char* name, OldVornListBoxInfo& info);
+    // Runs a script's text for one image; false when it made none.
+    bool RunImageScript(const char* name, BitmapA& image);
+    // Runs a script by name into a fresh BitmapA set.
+    bool RunSetScript(const char* name, VornBitmapACache& set);
 
     std::string m_currentScriptName;
     std::string m_platform;
@@ -115,4 +172,17 @@ private:
     ColourDatabase m_colours;
     FontDatabase m_fonts;
     std::map<std::string, std::string> m_messages;
+    WallpaperBitmapHolder m_wallpapers;
+    std::map<std::string, VornBitmapACache*> m_bitmapASets;
+    std::map<std::string, VornBitmapCache*> m_bitmapSets;
+    std::map<std::string, VornwxBitmapCache*> m_wxBitmapSets;
+    std::map<std::string, VornwxImageCache*> m_wxImageSets;
+    std::map<std::string, BitmapA*> m_bitmapAImages;
+    std::map<std::string, Bitmap*> m_bitmapImages;
+    std::map<std::string, wxBitmap*> m_wxBitmapImages;
+    std::map<std::string, wxImage*> m_wxImages;
+    std::map<std::string, OldVornListBoxInfo*> m_listBoxes;
+    std::map<std::string, std::pair<wxBitmap, VornEditInfo>> m_editWidgets;
+    // Names of the scripts running now, innermost last: a script may not use itself.
+    std::vector<std::string> m_runningScripts;
 };
