@@ -1,4 +1,5 @@
 // Bitmaps: layout, fills, copies, blits, sampling and decoding from memory.
+#include <cstdint>
 #include <cstring>
 #include <vector>
 
@@ -18,6 +19,17 @@ std::vector<unsigned char> Pixel(const PixelBuffer& b, int x, int y)
 }
 
 using Bytes = std::vector<unsigned char>;
+
+uint32_t Crc32(const unsigned char* p, size_t n)
+{
+    uint32_t c = 0xffffffffu;
+    for (size_t i = 0; i < n; ++i) {
+        c ^= p[i];
+        for (int k = 0; k < 8; ++k)
+            c = (c >> 1) ^ (0xedb88320u & (0u - (c & 1u)));
+    }
+    return c ^ 0xffffffffu;
+}
 
 // A 3 x 2 RGBA image with distinct pixels and a half-transparent one, encoded as PNG.
 std::vector<unsigned char> EncodedPng()
@@ -183,6 +195,8 @@ TEST(BitmapSample, HQColorInterpolatesAndReturnsWholePixelsExactly)
     EXPECT_LT(out, 175);
     ASSERT_TRUE(b.GetHQColor(-30, 0, 1.5, &out)); // the border extends outwards
     EXPECT_EQ(out, 0);
+    ASSERT_TRUE(b.GetHQColor(1e300, -1e300, 1e9, &out));
+    EXPECT_EQ(out, 40);
     EXPECT_FALSE(b.GetHQColor(std::nan(""), 0, 1.5, &out));
     Bitmap empty;
     EXPECT_FALSE(empty.GetHQColor(0, 0, 1.5, &out));
@@ -244,6 +258,17 @@ TEST(BitmapDecode, CorruptOrTruncatedDataFailsAndKeepsTheBitmap)
     for (size_t i = 40; i < corrupt.size() - 12; ++i)
         corrupt[i] ^= 0x5a; // image data scrambled, CRCs now wrong
     EXPECT_FALSE(LoadBitmapADecode(corrupt.data(), corrupt.size(), b));
+
+    // A header declaring 100000 x 100000 pixels is refused before decoding.
+    std::vector<unsigned char> huge = png;
+    ASSERT_EQ(Crc32(&png[12], 17), uint32_t(png[29]) << 24 | uint32_t(png[30]) << 16 | uint32_t(png[31]) << 8 | png[32]);
+    const unsigned char side[4] = {0x00, 0x01, 0x86, 0xa0};
+    std::memcpy(&huge[16], side, 4);
+    std::memcpy(&huge[20], side, 4);
+    const uint32_t crc = Crc32(&huge[12], 17); // chunk type and data: a valid header chunk
+    for (int i = 0; i < 4; ++i)
+        huge[29 + i] = static_cast<unsigned char>(crc >> (24 - 8 * i));
+    EXPECT_FALSE(LoadBitmapADecode(huge.data(), huge.size(), b));
 
     const unsigned char text[] = "not an image at all";
     EXPECT_FALSE(LoadBitmapADecode(text, sizeof text, b));

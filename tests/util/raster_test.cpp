@@ -318,3 +318,15 @@ TEST(RasterAngle, DirectionsFollowTheScreenConvention)
     Rotate(a, 10, 10, *turned.filter)->WritePixel(20, 10, kWhite);
     EXPECT_EQ(turned.Lit(), Lit({"16,2=255"}));
 }
+
+TEST(RasterCombine, PointerFormsDrawThroughViewsMadeInTheCall)
+{
+    Canvas cv(12, 8);
+    ASSERT_TRUE(DrawLine(AntiAlias(*cv.filter), 0, 5, 10, 5, kWhite));
+    ASSERT_TRUE(DrawCircle(Crop(0, 0, 4, 4, *cv.filter), 1, 1, 0, kWhite, false));
+    EXPECT_EQ(cv.CountLit(), 12);
+    FilterPtr none;
+    EXPECT_FALSE(DrawLine(none, 0, 0, 1, 1, kWhite));
+    EXPECT_FALSE(Clear(none, kWhite));
+    EXPECT_FALSE(Blit(cv.filter, none, 0, 0));
+}

@@ -278,6 +278,9 @@ bool PixelBuffer::GetHQColor(double x, double y, double radius, unsigned char* o
     if (IsEmpty() || !out || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(radius))
         return false;
     const double a = std::clamp(radius, 1.0, kMaxRadius);
+    // Beyond the border extension every point samples the same: keep the numbers small.
+    x = std::clamp(x, -a - 1.0, width + a);
+    y = std::clamp(y, -a - 1.0, height + a);
     std::vector<int> xi, yi;
     std::vector<double> xw, yw;
     Taps(x, a, width, xi, xw);
@@ -374,9 +377,24 @@ bool ConvertTo(Bitmap& dst, const BitmapA& src)
 bool ClearBitmap(BitmapA& bitmap, const ColorA& colour) { return FillColour(bitmap, colour.r, colour.g, colour.b, colour.a); }
 bool ClearBitmap(Bitmap& bitmap, const Color& colour) { return FillColour(bitmap, colour.r, colour.g, colour.b, 1.0); }
 
+// A PNG whose header declares more pixels than we would ever hold is refused before the
+// decoder allocates for it.
+bool DeclaresHugePng(const unsigned char* bytes, size_t length)
+{
+    static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+    if (length < 24 || std::memcmp(bytes, kSignature, 8) != 0)
+        return false;
+    auto be32 = [bytes](size_t at) {
+        return (uint32_t(bytes[at]) << 24) | (uint32_t(bytes[at + 1]) << 16) | (uint32_t(bytes[at + 2]) << 8) |
+               uint32_t(bytes[at + 3]);
+    };
+    const uint64_t pixels = uint64_t(be32(16)) * uint64_t(be32(20)); // IHDR width x height
+    return pixels > kMaxBytes / 4;
+}
+
 bool LoadBitmapADecode(const unsigned char* bytes, size_t length, BitmapA& out)
 {
-    if (!bytes || length == 0 || length > kMaxBytes)
+    if (!bytes || length == 0 || length > kMaxBytes || DeclaresHugePng(bytes, length))
         return false;
     if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
         wxInitAllImageHandlers();

@@ -45,7 +45,7 @@ public:
     bool Resize(int newWidth, int newHeight);
 
     // Samples the buffer around the real-valued point (x, y) (pixel centres lie on whole
-    // coordinates) with a Lanczos window of the given radius (at least 1), and writes
+    // coordinates) with a Lanczos window of the given radius (taken within 1..16), and writes
     // GetPixelBytes() bytes to `out`. The window interpolates: on a whole coordinate it
     // returns that pixel exactly. Colour is weighted by alpha so that transparent pixels
     // do not darken edges; the border is extended outwards. False when empty, or for a

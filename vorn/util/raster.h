@@ -47,3 +47,30 @@ bool DrawCircle(Filter& filter, double cx, double cy, double radius, const Color
 // The direction from (x0, y0) to (x1, y1) in degrees, 0 up to (not including) 360,
 // counter-clockwise on screen from the +x axis; 0 when the points coincide.
 double GetAngle(double x0, double y0, double x1, double y1);
+
+// The same operations on filters held by pointer, so that a view made in the call can be
+// drawn through at once: DrawLine(AntiAlias(*f), ...). An empty pointer draws nothing
+// and gives false.
+inline bool Clear(const FilterPtr& f, const ColorA& c) { return f && Clear(*f, c); }
+inline bool Copy(const FilterPtr& dst, const FilterPtr& src) { return dst && src && Copy(*dst, *src); }
+inline bool Blit(const FilterPtr& dst, const FilterPtr& src, int x, int y) { return dst && src && Blit(*dst, *src, x, y); }
+inline bool Blit(const FilterPtr& dst, const FilterPtr& src, const FilterPtr& mask, int x, int y)
+{
+    return dst && src && mask && Blit(*dst, *src, *mask, x, y);
+}
+inline bool DrawLine(const FilterPtr& f, double x0, double y0, double x1, double y1, const ColorA& c)
+{
+    return f && DrawLine(*f, x0, y0, x1, y1, c);
+}
+inline bool DrawArc(const FilterPtr& f, double x0, double y0, double x1, double y1, const ColorA& c)
+{
+    return f && DrawArc(*f, x0, y0, x1, y1, c);
+}
+inline bool DrawEllipse(const FilterPtr& f, double x0, double y0, double x1, double y1, const ColorA& c)
+{
+    return f && DrawEllipse(*f, x0, y0, x1, y1, c);
+}
+inline bool DrawCircle(const FilterPtr& f, double cx, double cy, double radius, const ColorA& c, bool filled)
+{
+    return f && DrawCircle(*f, cx, cy, radius, c, filled);
+}
