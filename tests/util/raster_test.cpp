@@ -284,6 +284,18 @@ TEST(RasterCombine, BlitBlendsBySourceAlphaAndClips)
     EXPECT_TRUE(Blit(*d, *s, -1, 1)); // only source (1, 0) lands, at (0, 1)
     EXPECT_EQ(px(0, 1), std::vector<int>({128, 0, 127}));
     EXPECT_TRUE(Blit(*d, *s, 2147483000, -2147483000));
+
+    // Onto transparent pixels the colour is not darkened; alpha accumulates.
+    BitmapA clear;
+    ASSERT_TRUE(clear.Create(2, 1, 3, 0));
+    FilterPtr t = CreateFilter(clear);
+    ASSERT_TRUE(Blit(*t, *s, -1, 0)); // the half-transparent source pixel lands at (0, 0)
+    const unsigned char* p = clear.PixelAt(0, 0);
+    EXPECT_EQ(std::vector<int>(p, p + 4), std::vector<int>({255, 0, 0, 128}));
+    ASSERT_TRUE(Blit(*t, *s, -1, 0)); // half over half: 0.502 + 0.502 x 0.498
+    EXPECT_EQ(std::vector<int>(p, p + 4), std::vector<int>({255, 0, 0, 192}));
+    p = clear.PixelAt(1, 0);
+    EXPECT_EQ(std::vector<int>(p, p + 4), std::vector<int>({0, 0, 0, 0}));
 }
 
 TEST(RasterCombine, MaskedBlitWeighsByMaskGrey)

@@ -97,20 +97,31 @@ bool BlitImpl(Filter& dst, Filter& src, Filter* mask, int x, int y)
     // Source columns and rows that land inside dst.
     const auto xs = PixelRange(-double(x), double(dst.GetWidth()) - 1.0 - x, src.GetWidth());
     const auto ys = PixelRange(-double(y), double(dst.GetHeight()) - 1.0 - y, src.GetHeight());
-    ColorA c, m;
+    ColorA c, m, d;
     for (int sy = ys.first; sy <= ys.second; ++sy) {
         for (int sx = xs.first; sx <= xs.second; ++sx) {
             if (!src.ReadPixel(c, sx, sy))
                 continue;
-            double weight = c.a;
+            double w = c.a;
             if (mask) {
                 if (!mask->ReadPixel(m, sx, sy))
                     continue;
-                weight *= (m.r + m.g + m.b) / 3.0 * m.a;
+                w *= (m.r + m.g + m.b) / 3.0 * m.a;
             }
-            // Composited as "source over": the colour blends by the weight and the
-            // coverage it adds is opaque.
-            Plot(dst, sx + x, sy + y, ColorA(c.r, c.g, c.b, 1.0), weight);
+            if (w <= kEps)
+                continue;
+            const int dx = sx + x, dy = sy + y;
+            if (w >= 1.0 - kEps) {
+                dst.WritePixel(dx, dy, ColorA(c.r, c.g, c.b, 1.0));
+                continue;
+            }
+            if (!dst.ReadPixel(d, dx, dy))
+                continue;
+            // "Source over": over an opaque pixel this is a plain blend by w; over a
+            // transparent one the colour stays the source's and only alpha is partial.
+            const double a = w + d.a * (1.0 - w);
+            const double k = d.a * (1.0 - w);
+            dst.WritePixel(dx, dy, ColorA((c.r * w + d.r * k) / a, (c.g * w + d.g * k) / a, (c.b * w + d.b * k) / a, a));
         }
     }
     return true;

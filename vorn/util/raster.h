@@ -17,8 +17,9 @@ bool Clear(Filter& filter, const ColorA& colour);
 // Copies src's pixels to the same places in dst, over the area both cover.
 bool Copy(Filter& dst, Filter& src);
 
-// Draws src with its top-left corner at (x, y) in dst, blended by src's alpha (an opaque
-// source is copied).
+// Draws src with its top-left corner at (x, y) in dst, composited "source over" by src's
+// alpha: an opaque source pixel is copied, a transparent one leaves dst as it was, and
+// over a transparent dst pixel the colour stays the source's while alpha accumulates.
 bool Blit(Filter& dst, Filter& src, int x, int y);
 // As above, further weighted by the mask pixel at the same source position (the mean of
 // its red, green and blue, times its alpha); source pixels outside the mask are skipped.
