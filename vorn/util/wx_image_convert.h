@@ -28,7 +28,8 @@ bool BlitwxImage(wxImage& out, BitmapA& base, BitmapA& top, int x, int y);
 bool BlitwxImage(wxImage& out, Bitmap& base, Bitmap& top, int x, int y);
 
 // Fills every pixel with truncate(component x 255.0) of red, green and blue. False for a
-// 0 x 0 image (or one without data); an image with one side 0 gives true and writes nothing.
+// 0 x 0 image, which is what an image without data counts as (wxWidgets 3.2 makes no image
+// with just one side 0: such a request leaves it without data).
 bool ClearwxImage(wxImage& image, const Color& colour);
 
 // Grey mapping: each returns false, changing nothing, unless the mask has the bitmap's
