@@ -124,6 +124,7 @@ TEST_F(VornControlTest, MotionStoresModifiersButNotThePosition)
 
 TEST_F(VornControlTest, EnteringConvertsThePositionAndRunsHooks)
 {
+    ShowFrame(); // screen conversions need the frame on screen
     SendMouse(c, wxEVT_ENTER_WINDOW, wxPoint(12, 13));
     EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseEntering"}));
     EXPECT_TRUE(c->GetMouseOver());
@@ -136,6 +137,7 @@ TEST_F(VornControlTest, EnteringConvertsThePositionAndRunsHooks)
 
 TEST_F(VornControlTest, LeavingWithoutCaptureReleasesTheButtons)
 {
+    ShowFrame();
     LeftDown(c, wxPoint(3, 4));
     SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(3, 4));
     Take();
@@ -150,6 +152,7 @@ TEST_F(VornControlTest, LeavingWithoutCaptureReleasesTheButtons)
 
 TEST_F(VornControlTest, LeavingWithCaptureKeepsThePressedState)
 {
+    ShowFrame();
     LeftDown(c, wxPoint(3, 4));
     c->CaptureMouse();
     Take();
@@ -164,6 +167,7 @@ TEST_F(VornControlTest, LeavingWithCaptureKeepsThePressedState)
 
 TEST_F(VornControlTest, LeavingWithNothingPressedRunsOnlyTheHooksForOver)
 {
+    ShowFrame();
     SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(1, 1));
     EXPECT_EQ(Take(), (Log{"OnMouseLeaving"}));
 }
@@ -331,4 +335,22 @@ TEST_F(VornControlTest, DisabledControlIgnoresHintEvents)
     VornHintEvent ev(VORN_EVT_HINT, 1, c, new IntValChanged(2));
     c->GetEventHandler()->ProcessEvent(ev);
     EXPECT_EQ(Take(), Log{});
+}
+
+TEST_F(VornControlTest, KeysPressedInAControlReachTheParent)
+{
+    std::vector<std::string> seen;
+    panel->Bind(VORN_EVT_KEY_DOWN, [&](VornWindowKeyEvent& e) {
+        seen.push_back("parent down " + std::to_string(e.m_keyCode) + (e.m_controlDown ? " ctrl" : "") +
+                       (e.m_shiftDown ? " shift" : "") + (e.m_altDown ? " alt" : ""));
+    });
+    panel->Bind(VORN_EVT_KEY_UP, [&](VornWindowKeyEvent& e) { seen.push_back("parent up " + std::to_string(e.m_keyCode)); });
+    // The control's own handlers stay reachable beside its group Bind.
+    c->Bind(VORN_EVT_KEY_UP, [&](VornWindowKeyEvent& e) {
+        seen.push_back("control up");
+        e.Skip();
+    });
+    SendKey(c, wxEVT_KEY_DOWN, WXK_F2, kCtrl | kAlt);
+    SendKey(c, wxEVT_KEY_UP, 'q', kShift);
+    EXPECT_EQ(seen, (Log{"parent down " + std::to_string(WXK_F2) + " ctrl alt", "control up", "parent up 113"}));
 }
