@@ -146,6 +146,14 @@ TEST(CropView, MapsAndLimitsToTheRectangle)
     EXPECT_TRUE(wide->WritePixel(1, 0, kWhite));
     EXPECT_FALSE(wide->WritePixel(2, 0, kWhite));
     EXPECT_EQ(Crop(3, 3, 1, 1, *cv.filter)->GetWidth(), 0); // reversed corners: empty
+
+    // Corners at the ends of the int range neither overflow nor reach past the canvas.
+    Canvas far(3, 1);
+    FilterPtr huge = Crop(-2000000000, 0, 2000000000, 1, *far.filter);
+    EXPECT_EQ(huge->GetWidth(), 2147483647);
+    EXPECT_TRUE(huge->WritePixel(2000000001, 0, kWhite));
+    EXPECT_FALSE(huge->WritePixel(2147483646, 0, kWhite));
+    EXPECT_EQ(far.Lit(), Coords({"1,0"}));
 }
 
 TEST(RotateView, QuarterTurnsAreExactAndCounterClockwiseOnScreen)

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 namespace {
 constexpr double kByteToUnit = 0.00392156862745098; // 1/255
@@ -69,8 +71,7 @@ class CropFilter : public WrappingFilter {
 public:
     template <class F>
     CropFilter(int x0, int y0, int x1, int y1, F&& inner)
-        : WrappingFilter(std::forward<F>(inner)), m_x0(x0), m_y0(y0), m_w(std::max(0, x1 - x0)),
-          m_h(std::max(0, y1 - y0))
+        : WrappingFilter(std::forward<F>(inner)), m_x0(x0), m_y0(y0), m_w(Extent(x0, x1)), m_h(Extent(y0, y1))
     {
     }
     bool WritePixel(int x, int y, const ColorA& c) override
@@ -91,6 +92,11 @@ public:
     bool Create(int, int) override { return false; }
 
 private:
+    // The side from a to b, in a width no sum of a coordinate and an offset overflows.
+    static int Extent(int a, int b)
+    {
+        return static_cast<int>(std::clamp<int64_t>(int64_t(b) - a, 0, std::numeric_limits<int>::max()));
+    }
     int m_x0, m_y0, m_w, m_h;
 };
 

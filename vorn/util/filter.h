@@ -130,9 +130,9 @@ FilterPtr Crop(int x0, int y0, int x1, int y1, Filter& filter);
 FilterPtr Rotate(double angle, double cx, double cy, FilterPtr filter);
 FilterPtr Rotate(double angle, double cx, double cy, Filter& filter);
 
-// Passes only pixels whose direction from (cx, cy) lies within [from, to] degrees, taken
-// counter-clockwise from `from` (to < from wraps through 0; a span of 360 or more passes
-// all). The centre pixel itself has direction 0.
+// Passes only writes to pixels whose direction from (cx, cy) lies within [from, to]
+// degrees, taken counter-clockwise from `from` (to < from wraps through 0; a span of 360
+// or more passes all); reads pass through. The centre pixel itself has direction 0.
 FilterPtr AngleCrop(double fromDegrees, double toDegrees, double cx, double cy, FilterPtr filter);
 FilterPtr AngleCrop(double fromDegrees, double toDegrees, double cx, double cy, Filter& filter);
 
