@@ -24,17 +24,17 @@ protected:
         ImageScriptTargets targets;
         targets.image = &image;
         targets.edit = edit;
-        ImageScriptRunner runner(manager, "t.sts");
-        const ImageScriptResult result = runner.Run(text, targets);
-        error = runner.GetError();
-        line = runner.GetErrorLine();
-        return result;
+        return Run(text, targets);
     }
     ImageScriptResult RunSet(const std::string& text, VornBitmapACache& set, OldVornListBoxInfo* listBox = nullptr)
     {
         ImageScriptTargets targets;
         targets.set = &set;
         targets.listBox = listBox;
+        return Run(text, targets);
+    }
+    ImageScriptResult Run(const std::string& text, const ImageScriptTargets& targets)
+    {
         ImageScriptRunner runner(manager, "t.sts");
         const ImageScriptResult result = runner.Run(text, targets);
         error = runner.GetError();

@@ -9,6 +9,7 @@
 
 #include <test_support.h>
 #include <vorn/assets/asset_manager.h>
+#include <vorn/util/text.h>
 
 #include "asset_test_util.h"
 
@@ -71,7 +72,8 @@ protected:
         std::snprintf(text, sizeof text, alpha ? "#%02x%02x%02x%02x" : "#%02x%02x%02x", p[0], p[1], p[2], p[3]);
         return text;
     }
-    static std::string Pixel(const wxImage& image, int x, int y) { return vorntest::PixelStr(image, x, y); }
+    // "#rrggbb" of an image pixel, in the same spelling as the BitmapA form.
+    static std::string Pixel(const wxImage& image, int x, int y) { return ToLower(vorntest::PixelStr(image, x, y)); }
 
     vorntest::DiagnosticsRecorder diagnostics;
     AssetManager manager;

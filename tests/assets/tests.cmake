@@ -4,6 +4,7 @@ set(VORN_ASSETS_TEST_SOURCES
   assets/asset_test.cpp
   assets/asset_test_util.cpp
   assets/file_asset_loader_test.cpp
+  assets/image_loading_test.cpp
   assets/image_script_test.cpp
   assets/colour_database_test.cpp
   assets/font_database_test.cpp

@@ -161,6 +161,12 @@ private:
     bool RunImageScript(const char* name, BitmapA& image);
     // Runs a script by name into a fresh BitmapA set.
     bool RunSetScript(const char* name, VornBitmapACache& set);
+    // Runs a set script and converts its states to the set's pixel type T.
+    template <class T, class Set>
+    bool LoadImagesAs(const char* name, Set& set);
+    // PNG or script by the name's last three characters.
+    template <class T>
+    bool LoadImageByKind(const char* name, T& image, bool anyCase);
 
     std::string m_currentScriptName;
     std::string m_platform;

@@ -137,21 +137,7 @@ bool AssetManager::LoadListBoxCached(const char* name, VornListBoxInfo& info)
             DeleteListBox(record);
     }
     if (found != m_listBoxes.end()) {
-        const OldVornListBoxInfo& r = *found->second;
-        info.imageCache = r.imageCache;
-        info.x = r.x;
-        info.y = r.y;
-        info.width = r.width;
-        info.height = r.height;
-        info.textColour = r.textColour;
-        info.expandValue = r.expandValue;
-        info.selDot = r.selDot;
-        info.expandColour1 = r.expandColour1;
-        info.expandColour2 = r.expandColour2;
-        info.expandColour3 = r.expandColour3;
-        info.scrollOff = r.scrollOff;
-        info.scrollUp = r.scrollUp;
-        info.scrollDown = r.scrollDown;
+        info = *found->second; // the VornListBoxInfo part
         return true;
     }
     info.imageCache = nullptr;

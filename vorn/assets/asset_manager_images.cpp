@@ -103,9 +103,10 @@ void FillSetFrom(const VornBitmapACache& from, Set& to)
 
 } // namespace
 
-bool AssetManager::LoadImage(const char* name, wxImage& image)
+template <class T>
+bool AssetManager::LoadImageByKind(const char* name, T& image, bool anyCase)
 {
-    switch (KindOf(name, true)) {
+    switch (KindOf(name, anyCase)) {
     case ImageKind::Png:
         return LoadImageDirect(name, image);
     case ImageKind::Script:
@@ -113,6 +114,11 @@ bool AssetManager::LoadImage(const char* name, wxImage& image)
     default:
         return false;
     }
+}
+
+bool AssetManager::LoadImage(const char* name, wxImage& image)
+{
+    return LoadImageByKind(name, image, true);
 }
 
 bool AssetManager::LoadImage(const char* name, wxBitmap& bitmap)
@@ -133,26 +139,12 @@ bool AssetManager::LoadBitmap(const char* name, wxBitmap& bitmap, long)
 
 bool AssetManager::LoadImage(const char* name, Bitmap& bitmap)
 {
-    switch (KindOf(name, false)) {
-    case ImageKind::Png:
-        return LoadImageDirect(name, bitmap);
-    case ImageKind::Script:
-        return LoadImageFromScript(name, bitmap);
-    default:
-        return false;
-    }
+    return LoadImageByKind(name, bitmap, false);
 }
 
 bool AssetManager::LoadImage(const char* name, BitmapA& bitmap)
 {
-    switch (KindOf(name, false)) {
-    case ImageKind::Png:
-        return LoadImageDirect(name, bitmap);
-    case ImageKind::Script:
-        return LoadImageFromScript(name, bitmap);
-    default:
-        return false;
-    }
+    return LoadImageByKind(name, bitmap, false);
 }
 
 bool AssetManager::LoadImageDirect(const char* name, wxImage& image)
@@ -255,6 +247,16 @@ bool AssetManager::LoadImagesFromScript(std::string& text, VornBitmapACache& set
     return runner.Run(text, targets) != ImageScriptResult::Failed;
 }
 
+template <class T, class Set>
+bool AssetManager::LoadImagesAs(const char* name, Set& set)
+{
+    VornBitmapACache made;
+    if (!RunSetScript(name, made))
+        return false;
+    FillSetFrom<T>(made, set);
+    return true;
+}
+
 bool AssetManager::LoadImages(const char* name, VornBitmapACache& set)
 {
     return RunSetScript(name, set);
@@ -262,29 +264,17 @@ bool AssetManager::LoadImages(const char* name, VornBitmapACache& set)
 
 bool AssetManager::LoadImages(const char* name, VornBitmapCache& set)
 {
-    VornBitmapACache made;
-    if (!RunSetScript(name, made))
-        return false;
-    FillSetFrom<Bitmap>(made, set);
-    return true;
+    return LoadImagesAs<Bitmap>(name, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornwxImageCache& set)
 {
-    VornBitmapACache made;
-    if (!RunSetScript(name, made))
-        return false;
-    FillSetFrom<wxImage>(made, set);
-    return true;
+    return LoadImagesAs<wxImage>(name, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornwxBitmapCache& set)
 {
-    VornBitmapACache made;
-    if (!RunSetScript(name, made))
-        return false;
-    FillSetFrom<wxBitmap>(made, set);
-    return true;
+    return LoadImagesAs<wxBitmap>(name, set);
 }
 
 bool AssetManager::LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditInfo& info)

@@ -227,9 +227,14 @@ void ImageScriptRunner::Assign(const std::string& state)
     }
     if (!m_targets.set)
         throw ParseError("Either trying to assign a buttonstate to an image, or spelled 'assign image' wrong.");
+    AssignWorking(index);
+}
+
+void ImageScriptRunner::AssignWorking(VORNIMAGETYPE state)
+{
     std::unique_ptr<BitmapA> copy(new BitmapA);
     Copy(*copy, *m_working);
-    m_targets.set->AssignImageOwn(index, copy.release());
+    m_targets.set->AssignImageOwn(state, copy.release());
 }
 
 void ImageScriptRunner::Edit(std::istream& args)
@@ -317,9 +322,7 @@ void ImageScriptRunner::FillErrorPicture()
         m_targets.set->Clear();
         for (const auto& entry : kErrorStates) {
             Clear(entry.colour);
-            std::unique_ptr<BitmapA> copy(new BitmapA);
-            Copy(*copy, *m_working);
-            m_targets.set->AssignImageOwn(entry.state, copy.release());
+            AssignWorking(entry.state);
         }
     } else if (m_targets.image) {
         Clear("pink");

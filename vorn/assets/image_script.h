@@ -63,6 +63,8 @@ private:
     bool RunCommand(const std::string& line);
     void Clear(const std::string& colour);
     void Assign(const std::string& state);
+    // Hands a copy of the working image to the set target.
+    void AssignWorking(int state);
     void Edit(std::istream& args);
     void ListBoxText(std::istream& args);
     void ListBoxExpand(std::istream& args);

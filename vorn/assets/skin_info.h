@@ -20,11 +20,11 @@ struct VornEditInfo {
     wxFont font = wxNullFont;  // wxNullFont when the skin names none
 };
 
-// The record a list-box script fills (through "lbText", "lbExpand" and "lbSelDot").
-struct OldVornListBoxInfo {
+// What list-box controls get (LoadListBoxCached): the skin values, with the image set
+// shared with the manager's cache.
+struct VornListBoxInfo {
     VornwxBitmapCache* imageCache = nullptr;
-    bool ownsImageCache = false;
-    int x = -999; // text area; x stays -999 until an "lbText" line is seen
+    int x = 0; // text area
     int y = 0;
     int width = 0;
     int height = 0;
@@ -39,20 +39,9 @@ struct OldVornListBoxInfo {
     const wxBitmap* scrollDown = nullptr;
 };
 
-// What list-box controls get: the cached record's fields, the image set shared.
-struct VornListBoxInfo {
-    VornwxBitmapCache* imageCache = nullptr;
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    wxColour textColour;
-    int expandValue = 0;
-    const wxBitmap* selDot = nullptr;
-    wxColour expandColour1;
-    wxColour expandColour2;
-    wxColour expandColour3;
-    const wxBitmap* scrollOff = nullptr;
-    const wxBitmap* scrollUp = nullptr;
-    const wxBitmap* scrollDown = nullptr;
+// The record a list-box script fills (through "lbText", "lbExpand" and "lbSelDot"); the
+// cache keeps it and hands out its VornListBoxInfo part.
+struct OldVornListBoxInfo : VornListBoxInfo {
+    OldVornListBoxInfo() { x = -999; } // -999 until an "lbText" line is seen
+    bool ownsImageCache = false;
 };
