@@ -400,3 +400,31 @@ TEST(WxScale, SamplesWithoutHalfPixelOffset)
     ASSERT_TRUE(wrong.Create(2, 2, 1, 0));
     EXPECT_FALSE(Scale(wrong, src)); // pixel sizes differ
 }
+
+TEST(WxComposition, TextureWindowThroughMaskThenFrameOnTop)
+{
+    // A control's face: a window of a wide texture, shown through a mask, framed.
+    wxImage texture = Numbered(40, 6); // pixel (x, y) = (x, y, 7)
+    wxImage mask(8, 6);
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const int g = x == 0 ? 0 : (x == 1 ? 128 : 255); // hidden, half, shown
+            mask.SetRGB(x, y, g, g, g);
+        }
+    BitmapA frame = Filled(8, 6, 200, 200, 200, 0);
+    for (int x = 0; x < 8; ++x) // an opaque top border
+        frame.PixelAt(x, 0)[3] = 255;
+
+    wxImage face(8, 6, true);
+    FilterPtr faceFilter = CreateFilter(face), textureFilter = CreateFilter(texture);
+    FilterPtr maskFilter = CreateFilter(mask), frameFilter = CreateFilter(frame);
+    const int p = 30; // the window starts at texture column 30
+    ASSERT_TRUE(Blit(faceFilter, Crop(p, 0, 8 + p, 6, *textureFilter), maskFilter, 0, 0));
+    ASSERT_TRUE(Blit(faceFilter, frameFilter, 0, 0));
+
+    EXPECT_EQ(At(face, 0, 3), Rgb({0, 0, 0}));    // masked out
+    EXPECT_EQ(At(face, 1, 3), Rgb({16, 2, 4}));   // (31, 3, 7) at half
+    EXPECT_EQ(At(face, 5, 3), Rgb({35, 3, 7}));   // texture column 35
+    EXPECT_EQ(At(face, 7, 5), Rgb({37, 5, 7}));
+    EXPECT_EQ(At(face, 5, 0), Rgb({200, 200, 200})); // the frame's border
+}
