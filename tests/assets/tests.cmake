@@ -1,5 +1,6 @@
 set(VORN_ASSETS_TEST_SOURCES
   assets/archive_test.cpp
+  assets/asset_pipeline_test.cpp
   assets/asset_manager_test.cpp
   assets/asset_test.cpp
   assets/asset_test_util.cpp
