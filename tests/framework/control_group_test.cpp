@@ -24,7 +24,7 @@ public:
     std::function<void()> during;
     void OnMessage(unsigned int id, VornControl*, VornControlHint* hint) override
     {
-        m_log->push_back(m_tag + " id=" + std::to_string(id) + " " + DescribeHint(hint));
+        m_log->push_back(m_tag + " id=" + std::to_string(id) + " " + HintText(hint));
         if (during)
             during();
     }
@@ -40,13 +40,13 @@ public:
     Log walks;
     void ShowAll(void* from, bool show, VornControlHint* hint) override
     {
-        walks.push_back(std::string("ShowAll ") + (show ? "1" : "0") + Whom(from) + " " + DescribeHint(hint));
+        walks.push_back(std::string("ShowAll ") + (show ? "1" : "0") + Whom(from) + " " + HintText(hint));
         VornControlGroup::ShowAll(from, show, hint);
     }
     void SetEnableAll(void* from, bool enable, VornControlHint* hint) override
     {
         walks.push_back(std::string("SetEnableAll ") + (enable ? "1" : "0") + Whom(from) + " " +
-                        DescribeHint(hint));
+                        HintText(hint));
         VornControlGroup::SetEnableAll(from, enable, hint);
     }
     void* expectedFrom = nullptr;

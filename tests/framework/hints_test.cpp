@@ -194,20 +194,20 @@ TEST(ValueInterfaces, HostReadsAndWritesThroughTheInterface)
 
 TEST(GroupRecorderText, DescribesValueHintsAndOthers)
 {
-    EXPECT_EQ(DescribeHint(nullptr), "null");
+    EXPECT_EQ(HintText(nullptr), "null");
     RealValChanging r(0.25);
-    EXPECT_EQ(DescribeHint(&r), "RealValChanging 0.25");
+    EXPECT_EQ(HintText(&r), "RealValChanging 0.25");
     IntValChanged i(-3);
-    EXPECT_EQ(DescribeHint(&i), "IntValChanged -3");
+    EXPECT_EQ(HintText(&i), "IntValChanged -3");
     StringValChanged s("a b");
-    EXPECT_EQ(DescribeHint(&s), "StringValChanged \"a b\"");
+    EXPECT_EQ(HintText(&s), "StringValChanged \"a b\"");
     VUIControlChanged c;
-    EXPECT_EQ(DescribeHint(&c), "VUIControlChanged");
+    EXPECT_EQ(HintText(&c), "VUIControlChanged");
     int deaths = 0;
     {
         CountedHint other(&deaths);
-        EXPECT_EQ(DescribeHint(&other), "(anonymous namespace)::CountedHint");
-        EXPECT_EQ(DescribeHint(&other, [](const VornControlHint*) { return std::string("Counted"); }), "Counted");
+        EXPECT_EQ(HintText(&other), "(anonymous namespace)::CountedHint");
+        EXPECT_EQ(HintText(&other, [](const VornControlHint*) { return std::string("Counted"); }), "Counted");
     }
 }
 

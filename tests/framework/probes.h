@@ -30,11 +30,11 @@ public:
 
     void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override
     {
-        const std::string text = "OnUpdate id=" + std::to_string(id) + " " + DescribeHint(hint);
+        const std::string text = "OnUpdate id=" + std::to_string(id) + " " + HintText(hint);
         lastUpdateControl = control;
         log.push_back(text);
         if (shared)
-            shared->push_back(tag + " " + DescribeHint(hint));
+            shared->push_back(tag + " " + HintText(hint));
     }
     void RecalcState() override
     {
@@ -103,9 +103,9 @@ public:
     }
     void OnUpdate(unsigned int id, VornControl*, VornControlHint* hint) override
     {
-        log.push_back("OnUpdate id=" + std::to_string(id) + " " + DescribeHint(hint));
+        log.push_back("OnUpdate id=" + std::to_string(id) + " " + HintText(hint));
         if (shared)
-            shared->push_back(tag + " " + DescribeHint(hint));
+            shared->push_back(tag + " " + HintText(hint));
     }
     void RecalcState() override
     {

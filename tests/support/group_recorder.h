@@ -23,7 +23,7 @@ namespace vorntest {
 
 using HintDescriber = std::function<std::string(const VornControlHint* hint)>;
 
-inline std::string HintClassName(const VornControlHint& hint)
+inline std::string HintTypeName(const VornControlHint& hint)
 {
     const char* mangled = typeid(hint).name();
     int status = 0;
@@ -40,7 +40,7 @@ inline std::string FormatReal(double v)
 }
 
 // "IntValChanged 3", "RealValChanging 0.25", "StringValChanged \"abc\"", a class name, or "null".
-inline std::string DescribeHint(const VornControlHint* hint, const HintDescriber& extra = nullptr)
+inline std::string HintText(const VornControlHint* hint, const HintDescriber& extra = nullptr)
 {
     if (!hint)
         return "null";
@@ -49,7 +49,7 @@ inline std::string DescribeHint(const VornControlHint* hint, const HintDescriber
         if (!text.empty())
             return text;
     }
-    const std::string name = HintClassName(*hint);
+    const std::string name = HintTypeName(*hint);
     if (auto* m = dynamic_cast<const IntValMessage*>(hint))
         return name + " " + std::to_string(m->value);
     if (auto* m = dynamic_cast<const RealValMessage*>(hint))
@@ -61,7 +61,7 @@ inline std::string DescribeHint(const VornControlHint* hint, const HintDescriber
 
 inline std::string DescribeUpdate(unsigned int id, const VornControlHint* hint, const HintDescriber& extra)
 {
-    return "Update id=" + std::to_string(id) + " " + DescribeHint(hint, extra);
+    return "Update id=" + std::to_string(id) + " " + HintText(hint, extra);
 }
 
 // A value group that records every notification and update, then routes updates on as
