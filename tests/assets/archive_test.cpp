@@ -146,6 +146,9 @@ TEST_F(ArchiveTest, BrokenFilesFailToOpenWithClearReasons)
     ArchiveAssetLoader missing((dir.Root() + "none.vrk").c_str());
     EXPECT_FALSE(missing.Open());
     EXPECT_EQ(missing.GetLastError(), "cannot open archive file '" + dir.Root() + "none.vrk'");
+    ArchiveAssetLoader directory(dir.Root().c_str());
+    EXPECT_FALSE(directory.Open());
+    EXPECT_EQ(directory.GetLastError(), "cannot open archive file '" + dir.Root() + "'");
 
     EXPECT_EQ(LastError(""), "file too short for the archive header (0 bytes)");
     EXPECT_EQ(LastError("ab"), "file too short for the archive header (2 bytes)");

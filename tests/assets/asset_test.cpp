@@ -1,5 +1,7 @@
 #include <string>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 #include <vorn/assets/asset.h>
@@ -97,6 +99,11 @@ TEST(FileAssetTest, MissingFileOrDirectoryStaysClosed)
     FileAsset directory(dir.Root());
     EXPECT_FALSE(directory.Open());
     EXPECT_EQ(directory.GetSize(), -1);
+
+    const std::string fifo = dir.Root() + "pipe.png";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    FileAsset pipe(fifo);
+    EXPECT_FALSE(pipe.Open()); // refused, not waited on
 }
 
 TEST(ArchiveAssetTest, PointsIntoBytesAndConvertsOnce)

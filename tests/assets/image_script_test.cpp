@@ -228,6 +228,10 @@ TEST_F(ImageScriptTest, CommandErrorsCarryTheirMessagesAndLines)
         EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", std::string(c.message) + " [t.sts]"}}))
             << c.command;
         EXPECT_EQ(Pixel(image, 3, 3), "#ffc0cb") << c.command; // the error picture
+        EXPECT_NE(diagnostics.DebugText().find(std::string("Image script t.sts, line 4: ") + c.message + "\n"),
+                  std::string::npos)
+            << c.command;
+        diagnostics.debug.clear();
     }
 }
 

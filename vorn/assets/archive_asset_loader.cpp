@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <filesystem>
 #include <fstream>
 #include <new>
 
@@ -35,6 +36,9 @@ bool ArchiveAssetLoader::Open()
     dprintf("%s\n", m_path.c_str());
     if (m_data)
         return true;
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(m_path, ignored)) // a pipe would block the open
+        return Fail("cannot open archive file '" + m_path + "'");
     std::ifstream file(m_path, std::ios::binary);
     if (!file)
         return Fail("cannot open archive file '" + m_path + "'");

@@ -1,5 +1,6 @@
 #include <vorn/assets/archive_writer.h>
 
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 
@@ -60,8 +61,11 @@ bool ArchiveWriter::AddFileFromDisk(const std::string& name, const std::string& 
                                     const std::string& languageMajor, const std::string& languageMinor,
                                     const std::string& path, std::string& error)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) {
+    std::error_code ignored;
+    std::ifstream file;
+    if (std::filesystem::is_regular_file(path, ignored)) // a pipe would block the open
+        file.open(path, std::ios::binary);
+    if (!file.is_open()) {
         error = "cannot open '" + path + "'";
         return false;
     }

@@ -1,10 +1,10 @@
 #include <vorn/assets/asset.h>
 
 #include <climits>
+#include <filesystem>
 #include <new>
 
 #include <wx/file.h>
-#include <wx/filefn.h>
 #include <wx/log.h>
 
 #include <vorn/util/text.h>
@@ -62,7 +62,9 @@ bool FileAsset::Open()
     m_data.reset();
     m_size = -1;
     try {
-        if (!wxFileExists(wxString::FromUTF8(m_path.c_str())))
+        // Only regular files: opening a pipe or a device could block or never end.
+        std::error_code ignored;
+        if (!std::filesystem::is_regular_file(m_path, ignored))
             return false;
         wxLogNull quiet; // a vanished or unreadable file is reported by the result
         wxFile file;
