@@ -8,29 +8,17 @@
 // Doubles are printed with %g. Hints of other classes print their class name, or what
 // the recorder's `describe` hook returns for them (empty string: use the class name).
 #include <cstdio>
-#include <cstdlib>
-#include <cxxabi.h>
 #include <functional>
-#include <memory>
 #include <string>
-#include <typeinfo>
 #include <vector>
 
 #include <vorn/framework/control_group.h>
+#include <vorn/framework/hint_text.h>
 #include <vorn/framework/hints.h>
 
 namespace vorntest {
 
 using HintDescriber = std::function<std::string(const VornControlHint* hint)>;
-
-inline std::string HintTypeName(const VornControlHint& hint)
-{
-    const char* mangled = typeid(hint).name();
-    int status = 0;
-    std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
-                                                     std::free);
-    return status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
-}
 
 inline std::string FormatReal(double v)
 {
@@ -39,24 +27,15 @@ inline std::string FormatReal(double v)
     return buf;
 }
 
-// "IntValChanged 3", "RealValChanging 0.25", "StringValChanged \"abc\"", a class name, or "null".
+// The library's description of a hint, unless the recorder's hook has a better one.
 inline std::string HintText(const VornControlHint* hint, const HintDescriber& extra = nullptr)
 {
-    if (!hint)
-        return "null";
-    if (extra) {
+    if (hint && extra) {
         std::string text = extra(hint);
         if (!text.empty())
             return text;
     }
-    const std::string name = HintTypeName(*hint);
-    if (auto* m = dynamic_cast<const IntValMessage*>(hint))
-        return name + " " + std::to_string(m->value);
-    if (auto* m = dynamic_cast<const RealValMessage*>(hint))
-        return name + " " + FormatReal(m->value);
-    if (auto* m = dynamic_cast<const StringValMessage*>(hint))
-        return name + " \"" + m->value + "\"";
-    return name;
+    return DescribeHint(hint);
 }
 
 inline std::string DescribeUpdate(unsigned int id, const VornControlHint* hint, const HintDescriber& extra)

@@ -4,6 +4,7 @@ vorn_subsystem(framework DEPENDS util SOURCES
   framework/control_group_variants.cpp
   framework/hint_event.cpp
   framework/hints.cpp
+  framework/hint_text.cpp
   framework/virtual_control.cpp
   framework/window.cpp
 )

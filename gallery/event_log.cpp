@@ -1,0 +1,31 @@
+#include "event_log.h"
+
+#include <vorn/framework/control.h>
+#include <vorn/framework/hint_text.h>
+
+void EventLog::OnMessage(unsigned int id, VornControl* control, VornControlHint* hint)
+{
+    Append(wxString::Format("update id=%u  %s  %s", id, ControlName(control), DescribeHint(hint)));
+}
+
+void EventLog::Note(const std::string& text) { Append(wxString::FromUTF8("host: " + text)); }
+
+std::string EventLog::ControlName(VornControl* control)
+{
+    if (!control)
+        return "(none)";
+    const wxString name = control->GetName();
+    if (!name.empty() && name != wxPanelNameStr)
+        return name.utf8_string();
+    return "window " + std::to_string(control->GetId());
+}
+
+void EventLog::Append(const wxString& line)
+{
+    ++m_count;
+    m_pane->Append(wxString::Format("%5lu  %s", m_count, line));
+    // Keep the pane bounded and scrolled to the newest line.
+    while (m_pane->GetCount() > 500)
+        m_pane->Delete(0);
+    m_pane->EnsureVisible(m_pane->GetCount() - 1);
+}

@@ -1,0 +1,8 @@
+#include "pages.h"
+
+std::vector<GalleryPage> AllGalleryPages()
+{
+    return {
+        {"sliders", BuildSlidersPage},
+    };
+}

@@ -1,0 +1,7 @@
+#pragma once
+// Page builders of the gallery, one per control family.
+#include <wx/window.h>
+
+#include "gallery_frame.h"
+
+wxWindow* BuildSlidersPage(wxWindow* parent, GalleryContext& context);

@@ -1,0 +1,11 @@
+#pragma once
+// Readable text for a hint, for logs and traces: "RealValChanging 0.25",
+// "IntValChanged 3", "StringValChanged \"abc\"", the class name for other hints, or
+// "null". Doubles are printed with %g.
+#include <string>
+
+class VornControlHint;
+
+std::string DescribeHint(const VornControlHint* hint);
+// The hint's class name, demangled.
+std::string HintClassName(const VornControlHint& hint);
