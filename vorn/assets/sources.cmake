@@ -14,5 +14,6 @@ set(VORN_ASSETS_SOURCES
   assets/font_database.cpp
   assets/image_cache.cpp
   assets/wallpaper.cpp
+  assets/skin_names.cpp
 )
 vorn_subsystem(assets DEPENDS util SOURCES ${VORN_ASSETS_SOURCES})
