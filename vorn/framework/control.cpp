@@ -227,12 +227,13 @@ void VornControl::OnRightUp(wxMouseEvent& event)
     ButtonEvent(event, true, false);
 }
 
-// Enter and leave positions are taken through ScreenToClient.
+// wxWidgets 3 gives enter and leave positions in client coordinates already, like every
+// other mouse event, so they are stored as they come.
 void VornControl::OnEntering(wxMouseEvent& event)
 {
     if (!m_enabled)
         return;
-    const wxPoint p = ScreenToClient(event.GetPosition());
+    const wxPoint p = event.GetPosition();
     SetLastMousePos(p.x, p.y);
     SetMouseOver(true);
     OnMouseEntering();
@@ -244,7 +245,7 @@ void VornControl::OnLeaving(wxMouseEvent& event)
 {
     if (!m_enabled)
         return;
-    const wxPoint p = ScreenToClient(event.GetPosition());
+    const wxPoint p = event.GetPosition();
     SetLastMousePos(p.x, p.y);
     SetMouseOver(false);
     if (!IsMouseCaptive()) {
