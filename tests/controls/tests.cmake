@@ -1,4 +1,9 @@
-vorn_add_test(vorn_controls_tests SUBSYSTEMS util framework controls SOURCES
+vorn_add_test(vorn_controls_tests SUBSYSTEMS util framework assets controls SOURCES
+  controls/button_group_test.cpp
+  controls/button_moment_test.cpp
+  controls/button_sizer_test.cpp
+  controls/button_test.cpp
+  controls/button_virtual_test.cpp
   controls/slider_model_test.cpp
   controls/slider_test.cpp
 )

@@ -1,0 +1,113 @@
+#pragma once
+// Image buttons: controls that show one of eight state images of a button image set and
+// turn mouse presses into group notifications.
+//   VornButton        shows its state only (also the base of the family)
+//   VornPushButton    press: ControlSelected; release over the button: ControlUnSelected
+//   VornButtonToggle  each click flips on/off, with an IntValChanged 1 or 0
+//   VornRadioButton   one of a 1-of-N group; the group records the choice
+// The moment, moon and sizer buttons are in button_moment.h and button_drag.h.
+#include <vorn/assets/image_cache.h>
+#include <vorn/framework/control.h>
+#include <vorn/framework/control_group.h>
+#include <vorn/framework/on_off_control.h>
+
+class VornButton : public VornControl, public VornOnOffControl {
+public:
+    VornButton();
+    VornButton(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
+               VornControlGroup* group, long style = 0);
+    VornButton(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id, VornControlGroup* group,
+               long style = 0);
+
+    // Keeps the given size, also with a cache.
+    virtual bool Create(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
+                        VornControlGroup* group, long style = 0);
+    // Takes the size of the cache's images; without a cache, the control base's size.
+    virtual bool Create(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id,
+                        VornControlGroup* group, long style = 0);
+
+    // The programmatic setter: never tells the group.
+    void SetOn(bool on) override;
+    bool GetOn() const override { return m_on; }
+    // A host-held flag; toggles and radio buttons ignore the mouse while it is set.
+    virtual void SetButtonDown(bool down);
+    virtual bool GetButtonDown() const { return m_buttonDown; }
+
+    // Does not resize the window.
+    void SetImageCache(const VornwxBitmapCache* cache);
+    const VornwxBitmapCache* GetImageCache() const { return m_cache; }
+    // The state image chosen by the last recalculation (0 before the first).
+    VORNIMAGETYPE GetImageState() const { return m_imageState; }
+
+    void OnDraw(wxDC* dc) override;
+    void RecalcState() override;
+
+protected:
+    virtual void OnButtonDown() { Refresh(false); }
+    void OnMouseButton() override;
+
+    // The region to draw for the current state, after the stand-in chain.
+    bool GetImageInfo(WallpaperImageInfo<wxBitmap>& info);
+    // Both Create forms end here after the window exists.
+    bool FinishCreate(bool ok, const VornwxBitmapCache* cache, bool sizeToCache);
+    // The id and this button, for the group calls; nothing without a group.
+    void NotifySelected();
+    void NotifyUnSelected();
+    void NotifyUpdate(VornControlHint* hint);
+    // Redraw for a press or release; the down images show at once.
+    void RefreshPressed();
+
+    VORNIMAGETYPE m_imageState = VORN_IMAGE_NONE;
+    bool m_on = false;
+    bool m_buttonDown = false;
+    const VornwxBitmapCache* m_cache = nullptr;
+
+private:
+    void Init();
+};
+
+class VornPushButton : public VornButton {
+public:
+    using VornButton::VornButton;
+
+protected:
+    void OnMouseButton() override;
+};
+
+class VornButtonToggle : public VornButton {
+public:
+    using VornButton::VornButton;
+
+protected:
+    void OnMouseButton() override;
+};
+
+class VornRadioButton : public VornButton {
+public:
+    VornRadioButton() = default;
+    VornRadioButton(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
+                    VornControlGroup1ofN* group, long style = 0);
+    VornRadioButton(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id,
+                    VornControlGroup1ofN* group, long style = 0);
+
+    virtual VornControlGroup1ofN* GetGroup() { return m_radioGroup; }
+    // Both reset the toggle flag: SetToggle belongs after Create.
+    virtual bool Create(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
+                        VornControlGroup1ofN* group, long style = 0);
+    virtual bool Create(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id,
+                        VornControlGroup1ofN* group, long style = 0);
+    // With the toggle flag a click on an "on" radio button switches it off.
+    void SetToggle(bool toggle) { m_toggle = toggle; }
+    bool GetToggle() const { return m_toggle; }
+
+protected:
+    void OnMouseButton() override;
+    // Switches this button on and the others of the group off, and reports the choice.
+    void Choose();
+
+    VornControlGroup1ofN* m_radioGroup = nullptr;
+    bool m_toggle = false;
+
+private:
+    void InitRadio(VornControlGroup1ofN* group);
+};
