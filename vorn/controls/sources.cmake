@@ -6,4 +6,10 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/virtual_button.cpp
   controls/slider.cpp
   controls/slider_model.cpp
+  controls/thumb_wheel.cpp
+  controls/thumb_wheel_model.cpp
+  controls/angle_control.cpp
+  controls/angle_clippers.cpp
+  controls/angle_common.cpp
+  controls/angle_model.cpp
 )
