@@ -1,0 +1,86 @@
+// vorn-skingen's pictures: named by their size, grey, crisp where edges are whole, and
+// the same bytes on every run.
+#include <set>
+#include <string>
+
+#include <gtest/gtest.h>
+#include <wx/image.h>
+
+#include <test_support.h>
+#include <vorn/util/raster.h>
+#include <vorn/util/wx_image_filter.h>
+
+#include "pictures.h"
+#include "shapes.h"
+
+namespace {
+
+wxImage Render(const SkinPicture& picture)
+{
+    wxImage image(picture.width, picture.height, true);
+    FilterPtr f = CreateFilter(image);
+    ::Clear(*f, ColorA(0, 0, 0));
+    picture.paint(*f);
+    return image;
+}
+
+TEST(SkinPictures, NamedOnceWithTheirSizeGreyAndReproducible)
+{
+    std::set<std::string> names;
+    for (const SkinPicture& picture : SkinPictures()) {
+        SCOPED_TRACE(picture.name);
+        EXPECT_TRUE(names.insert(picture.name).second);
+        const std::string size = "tpl_" + std::to_string(picture.width) + "x" + std::to_string(picture.height) + "_";
+        EXPECT_EQ(picture.name.compare(0, size.size(), size), 0);
+        const wxImage a = Render(picture);
+        const wxImage b = Render(picture);
+        ASSERT_EQ(0, memcmp(a.GetData(), b.GetData(), picture.width * picture.height * 3));
+        bool grey = true, lit = false;
+        for (int i = 0; i < picture.width * picture.height; ++i) {
+            const unsigned char* p = a.GetData() + 3 * i;
+            grey = grey && p[0] == p[1] && p[1] == p[2];
+            lit = lit || p[0] > 0;
+        }
+        EXPECT_TRUE(grey);
+        EXPECT_TRUE(lit); // a template that maps nothing is a mistake
+    }
+}
+
+TEST(SkinPictures, ShapesOnWholeCoordinatesAreCrisp)
+{
+    wxImage image(8, 6, true);
+    FilterPtr f = CreateFilter(image);
+    Fill(*f, RoundRect(2, 1, 6, 4, 0));
+    for (int y = 0; y < 6; ++y)
+        for (int x = 0; x < 8; ++x) {
+            const bool inside = x >= 2 && x < 6 && y >= 1 && y < 4;
+            EXPECT_EQ(image.GetRed(x, y), inside ? 255 : 0) << x << "," << y;
+        }
+    // A rounded corner is partly covered, so it is anti-aliased; a ring leaves the middle.
+    wxImage ring(10, 10, true);
+    FilterPtr r = CreateFilter(ring);
+    Fill(*r, RoundRing(0, 0, 10, 10, 3));
+    EXPECT_GT(ring.GetRed(0, 0), -1);
+    EXPECT_LT(ring.GetRed(0, 0), 128);
+    EXPECT_EQ(ring.GetRed(5, 0), 255);
+    EXPECT_EQ(ring.GetRed(0, 5), 255);
+    EXPECT_EQ(ring.GetRed(5, 5), 0);
+    EXPECT_EQ(ring.GetRed(1, 5), 0);
+    // Later shapes never darken earlier ones.
+    Fill(*r, RoundRect(0, 0, 10, 10, 0), 0.5);
+    EXPECT_EQ(ring.GetRed(5, 0), 255);
+    EXPECT_EQ(ring.GetRed(5, 5), 128);
+}
+
+TEST(SkinPictures, DiscsAndTrianglesAreSymmetric)
+{
+    wxImage image(9, 9, true);
+    FilterPtr f = CreateFilter(image);
+    Fill(*f, Disc(4.5, 4.5, 3.2));
+    Fill(*f, Triangle(0, 9, 9, 9, 4.5, 6), 0.5);
+    for (int y = 0; y < 9; ++y)
+        for (int x = 0; x < 9; ++x)
+            EXPECT_EQ(image.GetRed(x, y), image.GetRed(8 - x, y)) << x << "," << y;
+}
+
+} // namespace
