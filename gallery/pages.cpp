@@ -3,6 +3,7 @@
 std::vector<GalleryPage> AllGalleryPages()
 {
     return {
+        {"buttons", BuildButtonsPage},
         {"sliders", BuildSlidersPage},
     };
 }

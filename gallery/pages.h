@@ -5,3 +5,4 @@
 #include "gallery_frame.h"
 
 wxWindow* BuildSlidersPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildButtonsPage(wxWindow* parent, GalleryContext& context);

@@ -1,0 +1,277 @@
+// Buttons page: every image-button kind of the default skin in its states, each kind on
+// a group that logs what the buttons report, so presses, clicks, repeats and drags show
+// up in the live log.
+#include <memory>
+
+#include <wx/panel.h>
+#include <wx/sizer.h>
+#include <wx/stattext.h>
+
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/skin_names.h>
+#include <vorn/controls/button.h>
+#include <vorn/controls/button_drag.h>
+#include <vorn/controls/button_moment.h>
+
+#include "mouse_script.h"
+#include "pages.h"
+
+namespace {
+
+const wxColour kDefaultBackground(38, 41, 46);
+constexpr int kLabelWidth = 360;
+
+// A host group that also writes the buttons' selection and drag notifications to the
+// log (updates reach the log as a registered receiver).
+template <class Group>
+class LoggingGroup : public Group {
+public:
+    explicit LoggingGroup(EventLog* log) : m_log(log) {}
+    void ControlSelected(unsigned int id, VornControl* c) override { Note("ControlSelected", id, c); }
+    void ControlUnSelected(unsigned int id, VornControl* c) override { Note("ControlUnSelected", id, c); }
+
+protected:
+    void Note(const char* what, unsigned int id, VornControl* c)
+    {
+        m_log->Note(std::string(what) + " id=" + std::to_string(id) + "  " + EventLog::ControlName(c));
+    }
+    EventLog* m_log;
+};
+
+class LoggingValue1ofN : public LoggingGroup<VornValueControlGroup1ofN> {
+public:
+    using LoggingGroup::LoggingGroup;
+    void ControlDrag(unsigned int id, VornControl* c) override { Note("ControlDrag", id, c); }
+};
+
+// The host's side of the moment buttons: a counter that each press and repeat steps.
+class MomentCounter : public MessageReceiver {
+public:
+    MomentCounter(wxStaticText* label, VornControl* up, VornControl* down) : m_label(label), m_up(up), m_down(down) {}
+    void OnMessage(unsigned int, VornControl* control, VornControlHint* hint) override
+    {
+        if (!dynamic_cast<VornMomentHint*>(hint))
+            return;
+        m_value += control == m_up ? 1 : control == m_down ? -1 : 0;
+        m_label->SetLabel(wxString::Format("counter %d", m_value));
+    }
+
+private:
+    wxStaticText* m_label;
+    VornControl* m_up;
+    VornControl* m_down;
+    int m_value = 0;
+};
+
+class ButtonsPage : public wxPanel, public GalleryDemo {
+public:
+    ButtonsPage(wxWindow* parent, GalleryContext& context)
+        : wxPanel(parent), m_context(context), m_plain(context.log), m_radios(context.log), m_moons(context.log)
+    {
+        wxColour background = kDefaultBackground;
+        if (context.assets)
+            context.assets->GetColour(vornskin::kPanelBackground, background);
+        SetBackgroundColour(background);
+        SetForegroundColour(wxColour(220, 220, 220));
+        LoadSets();
+        m_plain.Register(context.log);
+        static_cast<VornControlGroup1ofN&>(m_radios).Register(context.log);
+        static_cast<VornControlGroup1ofN&>(m_moons).Register(context.log);
+
+        auto* sizer = new wxBoxSizer(wxVERTICAL);
+        sizer->Add(new wxStaticText(this, wxID_ANY,
+                                    context.assets ? "Buttons of the default skin. Press, click, hold, drag; what "
+                                                     "the groups hear goes to the log."
+                                                   : "No skin loaded: the buttons have no images to draw."),
+                   0, wxALL, 8);
+        AddPlainRow(sizer);
+        AddPushRow(sizer);
+        AddToggleRow(sizer);
+        AddRadioRow(sizer);
+        AddMomentRow(sizer);
+        AddMoonRow(sizer);
+        AddSizerRow(sizer);
+        SetSizer(sizer);
+    }
+
+    ~ButtonsPage() override
+    {
+        m_plain.DeRegister(m_context.log);
+        m_plain.DeRegister(m_counter.get());
+        static_cast<VornControlGroup1ofN&>(m_radios).DeRegister(m_context.log);
+        static_cast<VornControlGroup1ofN&>(m_moons).DeRegister(m_context.log);
+        DestroyChildren(); // the buttons leave their groups while the groups still exist
+    }
+
+    // Leaves a push button held, turns a toggle on, chooses a radio and a moon, slides
+    // the moon, resizes the sizer's box, and presses the moment button through three
+    // ticks of its timer.
+    void RunDemo() override
+    {
+        using namespace gallery;
+        Hover(m_heldPush);
+        Press(m_heldPush, {5, 5});
+        Hover(m_toggle);
+        Press(m_toggle, {5, 5});
+        Release(m_toggle, {5, 5});
+        Hover(m_radio[2]);
+        Press(m_radio[2], {5, 5});
+        Release(m_radio[2], {5, 5});
+        Press(m_moon[1], {8, 8});
+        DragTo(m_moon[1], {148, 8});
+        Release(m_moon[1], {8, 8}); // the moon moved along: the pointer is on its grab spot
+        Press(m_grip, {7, 7});
+        DragTo(m_grip, {67, 27});
+        Release(m_grip, {67, 27});
+        Hover(m_momentUp);
+        Press(m_momentUp, {7, 7});
+        for (int i = 0; i < 3; ++i)
+            m_momentUp->GetTimer()->Notify();
+        Release(m_momentUp, {7, 7});
+    }
+
+private:
+    static void Hover(wxWindow* w)
+    {
+        wxMouseEvent enter(wxEVT_ENTER_WINDOW);
+        enter.SetEventObject(w);
+        enter.SetPosition(w->ClientToScreen(wxPoint(5, 5)));
+        w->HandleWindowEvent(enter);
+    }
+
+    void LoadSets()
+    {
+        if (!m_context.assets)
+            return;
+        AssetManager& a = *m_context.assets;
+        a.LoadImagesCached(vornskin::kButtonPush, m_push);
+        a.LoadImagesCached(vornskin::kButtonToggle, m_toggleSet);
+        a.LoadImagesCached(vornskin::kButtonRadio, m_radioSet);
+        a.LoadImagesCached(vornskin::kButtonMomentUp, m_upSet);
+        a.LoadImagesCached(vornskin::kButtonMomentDown, m_downSet);
+        a.LoadImagesCached(vornskin::kButtonMoon, m_moonSet);
+        a.LoadImagesCached(vornskin::kButtonSizer, m_sizerSet);
+    }
+
+    // A labelled row; the controls go into a holder panel placed by the sizer.
+    wxPanel* Row(wxSizer* sizer, const char* label, int width, int height)
+    {
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        auto* text = new wxStaticText(this, wxID_ANY, label, wxDefaultPosition, wxSize(kLabelWidth, -1));
+        row->Add(text, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
+        auto* holder = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(width, height));
+        holder->SetBackgroundColour(GetBackgroundColour());
+        holder->SetMinSize(wxSize(width, height));
+        row->Add(holder, 0, wxALIGN_CENTER_VERTICAL);
+        sizer->Add(row, 0, wxLEFT | wxTOP, 8);
+        return holder;
+    }
+
+    template <class Button>
+    static Button* Named(Button* b, const char* name)
+    {
+        b->SetName(name);
+        return b;
+    }
+
+    void AddPlainRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornButton: off, on, disabled off, disabled on", 4 * 30, 22);
+        VornButton* b[4];
+        for (int i = 0; i < 4; ++i)
+            b[i] = Named(new VornButton(m_toggleSet, 30 * i, 0, h, wxID_ANY, &m_plain), "plain");
+        b[1]->SetOn(true);
+        b[2]->SetEnabled(false);
+        b[3]->SetOn(true);
+        b[3]->SetEnabled(false);
+    }
+
+    void AddPushRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornPushButton: plain, held down, disabled", 3 * 30, 22);
+        Named(new VornPushButton(m_push, 0, 0, h, wxID_ANY, &m_plain), "push");
+        m_heldPush = Named(new VornPushButton(m_push, 30, 0, h, wxID_ANY, &m_plain), "push held");
+        Named(new VornPushButton(m_push, 60, 0, h, wxID_ANY, &m_plain), "push disabled")->SetEnabled(false);
+    }
+
+    void AddToggleRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornButtonToggle: click to flip", 3 * 30, 22);
+        m_toggle = Named(new VornButtonToggle(m_toggleSet, 0, 0, h, wxID_ANY, &m_plain), "toggle A");
+        Named(new VornButtonToggle(m_toggleSet, 30, 0, h, wxID_ANY, &m_plain), "toggle B")->SetOn(true);
+        auto* held = Named(new VornButtonToggle(m_toggleSet, 60, 0, h, wxID_ANY, &m_plain), "toggle held");
+        held->SetButtonDown(true); // ignores clicks while the host holds it
+    }
+
+    void AddRadioRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornRadioButton: 1 of 3", 3 * 24, 16);
+        const char* names[] = {"radio 1", "radio 2", "radio 3"};
+        for (int i = 0; i < 3; ++i)
+            m_radio[i] = Named(new VornRadioButton(m_radioSet, 24 * i, 0, h, wxID_ANY, &m_radios), names[i]);
+        m_radio[0]->SetOn(true);
+        m_radios.SetOnAll(m_radio[0], false, nullptr);
+    }
+
+    void AddMomentRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornMomentBtn: hold to repeat (400 ms, then 80 ms)", 140, 15);
+        m_momentUp = Named(new VornMomentBtn(m_upSet, 0, 0, h, wxID_ANY, &m_plain, 0, 400, 80), "moment up");
+        auto* down = Named(new VornMomentBtn(m_downSet, 20, 0, h, wxID_ANY, &m_plain, 0, 400, 80), "moment down");
+        auto* label = new wxStaticText(h, wxID_ANY, "counter 0", wxPoint(44, 0));
+        label->SetForegroundColour(GetForegroundColour());
+        m_counter = std::make_unique<MomentCounter>(label, m_momentUp, down);
+        m_plain.Register(m_counter.get());
+    }
+
+    void AddMoonRow(wxSizer* sizer)
+    {
+        wxPanel* h = Row(sizer, "VornMoonButton: drag sideways, 1 of 3", 300, 16);
+        const char* names[] = {"moon 1", "moon 2", "moon 3"};
+        for (int i = 0; i < 3; ++i)
+            m_moon[i] = Named(new VornMoonButton(m_moonSet, 10 + 50 * i, 0, h, wxID_ANY, &m_moons), names[i]);
+    }
+
+    void AddSizerRow(wxSizer* sizer)
+    {
+        auto* row = new wxBoxSizer(wxHORIZONTAL);
+        row->Add(new wxStaticText(this, wxID_ANY, "VornSizerButton: drag the grip", wxDefaultPosition,
+                                  wxSize(kLabelWidth, -1)),
+                 0, wxRIGHT, 8);
+        // The box is placed by hand inside a fixed area, so the grip may resize it.
+        auto* area = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(300, 110));
+        area->SetMinSize(wxSize(300, 110));
+        area->SetBackgroundColour(GetBackgroundColour());
+        auto* box = new wxPanel(area, wxID_ANY, wxPoint(0, 0), wxSize(160, 60));
+        box->SetBackgroundColour(wxColour(58, 63, 72));
+        int w = 15, h = 15;
+        if (m_sizerSet)
+            m_sizerSet->GetSize(w, h);
+        m_grip = Named(new VornSizerButton(m_sizerSet, 160 - w, 60 - h, box, wxID_ANY, &m_plain), "sizer grip");
+        row->Add(area, 0);
+        sizer->Add(row, 0, wxLEFT | wxTOP, 8);
+    }
+
+    GalleryContext& m_context;
+    LoggingGroup<VornControlGroup> m_plain;
+    LoggingValue1ofN m_radios;
+    LoggingValue1ofN m_moons;
+    std::unique_ptr<MomentCounter> m_counter;
+    const VornwxBitmapCache* m_push = nullptr;
+    const VornwxBitmapCache* m_toggleSet = nullptr;
+    const VornwxBitmapCache* m_radioSet = nullptr;
+    const VornwxBitmapCache* m_upSet = nullptr;
+    const VornwxBitmapCache* m_downSet = nullptr;
+    const VornwxBitmapCache* m_moonSet = nullptr;
+    const VornwxBitmapCache* m_sizerSet = nullptr;
+    VornPushButton* m_heldPush = nullptr;
+    VornButtonToggle* m_toggle = nullptr;
+    VornRadioButton* m_radio[3] = {};
+    VornMomentBtn* m_momentUp = nullptr;
+    VornMoonButton* m_moon[3] = {};
+    VornSizerButton* m_grip = nullptr;
+};
+
+} // namespace
+
+wxWindow* BuildButtonsPage(wxWindow* parent, GalleryContext& context) { return new ButtonsPage(parent, context); }
