@@ -187,6 +187,29 @@ TEST_F(MoonTest, DragIsClampedAtBothEdgesOfTheParent)
     EXPECT_EQ(VornMoonButton::ClampToParent(90, 200, 20), 90);
 }
 
+TEST_F(MoonTest, CaptureKeepsTheDragAliveOutsideTheMoon)
+{
+    LeftDown(moon, {5, 5});
+    SendMouse(moon, wxEVT_LEAVE_WINDOW, {40, 5}, kLeftHeld);
+    EXPECT_TRUE(moon->GetMouseDown()); // a captive control is not released on leaving
+    Motion(moon, {45, 5});
+    EXPECT_EQ(moon->GetPosX(), 90);
+    LeftUp(moon, {5, 5});
+    EXPECT_FALSE(moon->HasCapture());
+}
+
+TEST_F(MoonTest, ReleaseOfAMoonSwitchedOffMeanwhileChoosesItAgain)
+{
+    LeftDown(moon, {5, 5});
+    static_cast<VornControlGroup1ofN&>(moons).SetOnControl(802, true, nullptr); // the host chooses another
+    moon->SetOn(false);
+    LeftUp(moon, {5, 5});
+    EXPECT_TRUE(moon->GetOn());
+    EXPECT_FALSE(other->GetOn());
+    EXPECT_EQ(moons.GetSelected(), 801);
+    EXPECT_EQ(moons.events, (std::vector<std::string>{"Selected id=801", "Selected id=801"}));
+}
+
 TEST_F(MoonTest, MotionWithoutAPressDoesNothing)
 {
     Motion(moon, {40, 5}, kNone);
