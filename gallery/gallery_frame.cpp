@@ -7,10 +7,21 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/skin_names.h>
+
 GalleryFrame::GalleryFrame(const std::vector<GalleryPage>& pages, AssetManager* assets)
     : wxFrame(nullptr, wxID_ANY, "Vorn gallery", wxPoint(0, 0), wxSize(960, 720))
 {
     auto* root = new wxPanel(this);
+    wxColour text = GetForegroundColour();
+    if (assets) {
+        SetTitle(wxString::FromUTF8(assets->GetMessage("gallery_title")));
+        wxColour background;
+        assets->GetColour(vornskin::kPanelBackground, background);
+        assets->GetColour(vornskin::kPanelText, text);
+        root->SetBackgroundColour(background);
+    }
     auto* sizer = new wxBoxSizer(wxVERTICAL);
     m_book = new wxNotebook(root, wxID_ANY);
     m_logPane = new wxListBox(root, wxID_ANY, wxDefaultPosition, wxSize(-1, 170));
@@ -25,7 +36,9 @@ GalleryFrame::GalleryFrame(const std::vector<GalleryPage>& pages, AssetManager* 
         m_names.push_back(page.name);
     }
     sizer->Add(m_book, 1, wxEXPAND | wxALL, 4);
-    sizer->Add(new wxStaticText(root, wxID_ANY, "Updates reaching the host (newest last)"), 0, wxLEFT, 6);
+    auto* logTitle = new wxStaticText(root, wxID_ANY, "Updates reaching the host (newest last)");
+    logTitle->SetForegroundColour(text);
+    sizer->Add(logTitle, 0, wxLEFT, 6);
     sizer->Add(m_logPane, 0, wxEXPAND | wxALL, 4);
     root->SetSizer(sizer);
 }
@@ -36,7 +49,10 @@ GalleryFrame::~GalleryFrame()
     m_book->DeleteAllPages();
 }
 
-void GalleryFrame::ShowPage(size_t index) { m_book->SetSelection(index); }
+void GalleryFrame::ShowPage(size_t index)
+{
+    m_book->SetSelection(index);
+}
 
 void GalleryFrame::RunPageDemo(size_t index)
 {
@@ -49,11 +65,9 @@ wxImage GalleryFrame::Capture()
     const wxSize size = GetClientSize();
     wxBitmap shot(size.x, size.y, 24);
     {
-        // The screen, not the frame's own DC: child windows draw on their own surfaces.
-        wxScreenDC screen;
-        const wxPoint origin = ClientToScreen(wxPoint(0, 0));
+        wxClientDC window(this);
         wxMemoryDC mem(shot);
-        mem.Blit(0, 0, size.x, size.y, &screen, origin.x, origin.y);
+        mem.Blit(0, 0, size.x, size.y, &window, 0, 0);
     }
     return shot.ConvertToImage();
 }

@@ -1,7 +1,11 @@
 // vorn-gallery: the host application a user of the library would write, and our showcase.
-//   vorn-gallery                      interactive
+//   vorn-gallery                      interactive, on the default skin as the build assembled it
+//   vorn-gallery --archives           the same skin from its numbered archives (vorn_N.vrk)
+//   vorn-gallery --skin DIR           another skin tree
+//   vorn-gallery --language fr        the skin's texts in another language
 //   vorn-gallery --screenshot DIR     renders every page to DIR/<page>.png and exits
 #include <cstdio>
+#include <memory>
 #include <string>
 
 #include <wx/app.h>
@@ -9,7 +13,57 @@
 #include <wx/filename.h>
 #include <wx/image.h>
 
+#include <vorn/assets/archive_asset_loader.h>
+#include <vorn/assets/asset_loader.h>
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/skin_names.h>
+
 #include "gallery_frame.h"
+
+// Where the build put the default skin (set by the skin's build rules).
+#ifndef VORN_GALLERY_SKIN_DIR
+#define VORN_GALLERY_SKIN_DIR ""
+#endif
+#ifndef VORN_GALLERY_ARCHIVE_DIR
+#define VORN_GALLERY_ARCHIVE_DIR ""
+#endif
+
+namespace {
+
+std::string WithSlash(std::string dir) { return dir.empty() || dir.back() == '/' ? dir : dir + "/"; }
+
+// Start-up as every host does it: platform and language first, then the loaders, the
+// assets, and the colour, font and message scripts. Later loaders patch earlier ones.
+bool LoadSkin(AssetManager& assets, const std::string& tree, const std::string& archiveDir,
+              const std::string& language, std::string& why)
+{
+    assets.SetPlatform("gtk");
+    assets.SetLanguage(language.c_str(), "");
+    if (!archiveDir.empty()) {
+        for (ArchiveAssetLoader* loader : ArchiveAssetLoader::GetArchiveAssetLoaders(WithSlash(archiveDir), "vorn"))
+            assets.SetAssetLoader(loader);
+    } else {
+        auto* loader = new FileAssetLoader;
+        if (!loader->Init(WithSlash(tree))) {
+            delete loader;
+            why = "no skin directory given";
+            return false;
+        }
+        assets.SetAssetLoader(loader);
+    }
+    if (!assets.LoadAssets() || assets.GetAssetCount() == 0) {
+        why = "no assets found in " + (archiveDir.empty() ? tree : archiveDir);
+        return false;
+    }
+    if (!assets.LoadColourData(vornskin::kColourScript) || !assets.LoadFontData(vornskin::kFontScript)) {
+        why = "the skin's colour or font database did not load";
+        return false;
+    }
+    assets.LoadMessages(vornskin::kMessageText); // texts fall back to their keys
+    return true;
+}
+
+} // namespace
 
 class GalleryApp : public wxApp {
 public:
@@ -24,17 +78,27 @@ private:
 
     GalleryFrame* m_frame = nullptr;
     wxString m_screenshotDir;
+    wxString m_skinDir = VORN_GALLERY_SKIN_DIR;
+    wxString m_language = "en";
+    bool m_archives = false;
+    std::unique_ptr<AssetManager> m_assets; // outlives the frame and every control on it
 };
 
 void GalleryApp::OnInitCmdLine(wxCmdLineParser& parser)
 {
     wxApp::OnInitCmdLine(parser);
     parser.AddOption("", "screenshot", "render every page to DIR/<page>.png and exit", wxCMD_LINE_VAL_STRING);
+    parser.AddOption("", "skin", "load the skin tree DIR instead of the default skin", wxCMD_LINE_VAL_STRING);
+    parser.AddSwitch("", "archives", "load the default skin from its archives (vorn_N.vrk)");
+    parser.AddOption("", "language", "language of the skin's texts (default en)", wxCMD_LINE_VAL_STRING);
 }
 
 bool GalleryApp::OnCmdLineParsed(wxCmdLineParser& parser)
 {
     parser.Found("screenshot", &m_screenshotDir);
+    parser.Found("skin", &m_skinDir);
+    parser.Found("language", &m_language);
+    m_archives = parser.Found("archives");
     return wxApp::OnCmdLineParsed(parser);
 }
 
@@ -43,7 +107,16 @@ bool GalleryApp::OnInit()
     if (!wxApp::OnInit())
         return false;
     wxInitAllImageHandlers();
-    m_frame = new GalleryFrame(AllGalleryPages(), nullptr);
+    m_assets = std::make_unique<AssetManager>();
+    std::string why;
+    const std::string archives = m_archives ? std::string(VORN_GALLERY_ARCHIVE_DIR) : std::string();
+    if (!LoadSkin(*m_assets, m_skinDir.utf8_string(), archives, m_language.utf8_string(), why)) {
+        std::fprintf(stderr, "vorn-gallery: cannot load the skin: %s (pass --skin DIR)\n", why.c_str());
+        return false;
+    }
+    if (!m_screenshotDir.empty())
+        return true; // OnRun makes a frame per page
+    m_frame = new GalleryFrame(AllGalleryPages(), m_assets.get());
     m_frame->Show();
     return true;
 }
@@ -64,15 +137,22 @@ bool GalleryApp::WriteScreenshots()
         std::fprintf(stderr, "vorn-gallery: cannot create %s\n", m_screenshotDir.utf8_str().data());
         return false;
     }
-    PumpUntilIdle();
-    for (size_t i = 0; i < m_frame->GetPageCount(); ++i) {
-        m_frame->ShowPage(i);
+    // One fresh frame per page, showing that page from the start: under Xvfb a page that
+    // the notebook switches to later does not reach the screen that Capture reads.
+    const std::vector<GalleryPage> pages = AllGalleryPages();
+    for (size_t i = 0; i < pages.size(); ++i) {
+        auto* frame = new GalleryFrame(pages, m_assets.get());
+        frame->ShowPage(i);
+        frame->Show();
         PumpUntilIdle();
-        m_frame->RunPageDemo(i);
+        frame->RunPageDemo(i);
         PumpUntilIdle();
-        const wxString path = wxFileName(m_screenshotDir, wxString::FromUTF8(m_frame->GetPageName(i)) + ".png")
-                                  .GetFullPath();
-        if (!m_frame->Capture().SaveFile(path, wxBITMAP_TYPE_PNG)) {
+        const wxString path =
+            wxFileName(m_screenshotDir, wxString::FromUTF8(frame->GetPageName(i)) + ".png").GetFullPath();
+        const bool saved = frame->Capture().SaveFile(path, wxBITMAP_TYPE_PNG);
+        frame->Destroy();
+        ProcessIdle();
+        if (!saved) {
             std::fprintf(stderr, "vorn-gallery: cannot write %s\n", path.utf8_str().data());
             return false;
         }
@@ -85,10 +165,7 @@ int GalleryApp::OnRun()
 {
     if (m_screenshotDir.empty())
         return wxApp::OnRun();
-    const bool ok = WriteScreenshots();
-    m_frame->Destroy();
-    ProcessIdle();
-    return ok ? 0 : 1;
+    return WriteScreenshots() ? 0 : 1;
 }
 
 wxIMPLEMENT_APP(GalleryApp);

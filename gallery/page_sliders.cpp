@@ -2,6 +2,8 @@
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/skin_names.h>
 #include <vorn/controls/slider.h>
 
 #include "host_controls.h"
@@ -11,74 +13,100 @@
 
 namespace {
 
-constexpr int kSliderWidth = 240;
-const wxColour kPageBackground(38, 41, 46);
+constexpr int kSliderWidth = 240; // the width the skin's VornSliderC track is drawn for
+constexpr int kSliderHeight = vornskin::kSliderHeight;
+
+// The page's colours, by name from the skin (or the toolkit's, without one).
+struct SliderColours {
+    wxColour page = wxColour(38, 42, 46);
+    wxColour text = wxColour(214, 218, 224);
+    wxColour background = page; // behind the sliders' own drawing
+    wxColour line = wxColour(86, 156, 230);
+};
+
+SliderColours LoadColours(AssetManager* assets)
+{
+    SliderColours c;
+    if (assets) {
+        assets->GetColour(vornskin::kPanelBackground, c.page);
+        assets->GetColour(vornskin::kPanelText, c.text);
+        assets->GetColour(vornskin::kSliderBackground, c.background);
+        assets->GetColour(vornskin::kSliderLine, c.line);
+    }
+    return c;
+}
 
 // Library controls are placed by position inside their parent: each sits in a holder
 // panel of its size so that the page can use sizers.
-wxPanel* MakeHolder(wxWindow* parent, int width, int height)
+wxPanel* MakeHolder(wxWindow* parent, int width, int height, const wxColour& background)
 {
     auto* holder = new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxSize(width, height));
-    holder->SetBackgroundColour(kPageBackground);
+    holder->SetBackgroundColour(background);
     holder->SetMinSize(wxSize(width, height));
     return holder;
 }
 
-// Keeps the page's group and the art alive as long as the page, and takes the log off
-// the group before the controls go.
+// Keeps the page's group alive as long as the page, and takes the log off the group
+// before the controls go. The skin's images belong to the asset manager.
 class SlidersPage : public wxPanel, public GalleryDemo {
 public:
-    SlidersPage(wxWindow* parent, GalleryContext& context) : wxPanel(parent), m_context(context)
+    SlidersPage(wxWindow* parent, GalleryContext& context)
+        : wxPanel(parent), m_context(context), m_colours(LoadColours(context.assets))
     {
-        SetBackgroundColour(kPageBackground);
-        SetForegroundColour(wxColour(220, 220, 220));
+        SetBackgroundColour(m_colours.page);
+        SetForegroundColour(m_colours.text);
         m_group.Register(context.log);
-        m_art = MakeSliderArt(kSliderWidth);
+        const bool skinned = context.assets && LoadSliderArt(*context.assets, m_art);
+        const std::string hint = context.assets ? context.assets->GetMessage("sliders_hint")
+                                                : "Drag a knob, or press on the track to jump.";
 
         auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(new wxStaticText(this, wxID_ANY,
-                                    "Drag a knob, or press on the track to jump. Hold Shift or Alt for ten "
-                                    "times finer steps; the pointer may then leave the slider."),
-                   0, wxALL, 8);
+        sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(hint)), 0, wxALL, 8);
 
         // Placeholder look: the value model with a plain knob.
         {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, 20);
-            auto* s = new HostValueSlider<VornSlider>(0, 0, 20, kSliderWidth, holder, wxID_ANY, &m_group);
+            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
+            auto* s =
+                new HostValueSlider<VornSlider>(0, 0, kSliderHeight, kSliderWidth, holder, wxID_ANY, &m_group);
             s->SetName("VornSlider");
             s->SetValue(0.25, false);
             AddRow(sizer, holder, s, "VornSlider (plain)");
         }
-        // Six bitmaps: typed left cap, fill and knob.
-        {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, 20);
-            auto* s = new HostValueSlider<VornSliderA>(
-                VornSliderA::SLIDER_CAP1, &m_art.leftCap, &m_art.knobA, &m_art.cap0, &m_art.cap1, &m_art.cap2,
-                &m_art.fill, 0, 0, 20, kSliderWidth, kPageBackground, holder, wxID_ANY, &m_group);
+        // Six bitmaps of the skin: typed left cap, fill and knob.
+        if (skinned) {
+            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
+            auto* s = new HostValueSlider<VornSliderA>(VornSliderA::SLIDER_CAP1, m_art.leftCap, m_art.knobA,
+                                                       m_art.cap0, m_art.cap1, m_art.cap2, m_art.fill, 0, 0,
+                                                       kSliderHeight, kSliderWidth, m_colours.background, holder,
+                                                       wxID_ANY, &m_group);
             s->SetName("VornSliderA");
             m_sliderA = s;
             s->SetValue(0.6, false);
-            AddRow(sizer, holder, s, "VornSliderA (bitmaps)");
+            AddRow(sizer, holder, s, "VornSliderA (skin bitmaps)");
         }
-        // Drawn with the imaging layer.
+        // Drawn with the imaging layer in the skin's colours.
         {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, 20);
-            auto* s = new HostValueSlider<VornSliderB>(kPageBackground, wxColour(120, 190, 255), 0, 0,
-                                                       kSliderWidth, 20, holder, wxID_ANY, &m_group);
+            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
+            auto* s = new HostValueSlider<VornSliderB>(m_colours.background, m_colours.line, 0, 0, kSliderWidth,
+                                                       kSliderHeight, holder, wxID_ANY, &m_group);
             s->SetName("VornSliderB");
             m_sliderB = s;
             s->SetValue(0.4, false);
             AddRow(sizer, holder, s, "VornSliderB (drawn)");
         }
-        // Knob over a track bitmap.
-        {
-            wxPanel* holder = MakeHolder(this, m_art.track.GetWidth(), m_art.track.GetHeight());
-            auto* s = new HostValueSlider<VornSliderC>(&m_art.knobC, &m_art.track, 3, 3, 0, 0, holder, wxID_ANY,
-                                                       &m_group);
+        // The skin's knob over its track.
+        if (skinned) {
+            wxPanel* holder =
+                MakeHolder(this, m_art.track->GetWidth(), m_art.track->GetHeight(), m_colours.background);
+            auto* s = new HostValueSlider<VornSliderC>(m_art.knobC, m_art.track, vornskin::kSliderCMargin,
+                                                       vornskin::kSliderCMargin, 0, 0, holder, wxID_ANY, &m_group);
             s->SetName("VornSliderC");
             s->SetValue(0.8, false);
-            AddRow(sizer, holder, s, "VornSliderC (knob over track)");
+            AddRow(sizer, holder, s, "VornSliderC (skin knob over track)");
         }
+        if (!skinned)
+            sizer->Add(new wxStaticText(this, wxID_ANY, "No skin: the bitmap sliders need the default skin."), 0,
+                       wxALL, 8);
         SetSizer(sizer);
     }
 
@@ -92,6 +120,8 @@ public:
     void RunDemo() override
     {
         using namespace gallery;
+        if (!m_sliderA)
+            return;
         const int knob = m_sliderA->GetModel().GetCurPosition() + 3;
         Press(m_sliderA, {knob, 10});
         for (int x = knob; x >= knob - 60; x -= 15)
@@ -117,6 +147,7 @@ private:
     }
 
     GalleryContext& m_context;
+    SliderColours m_colours;
     VornControlGroupValue m_group;
     SliderArt m_art;
     VornSlider* m_sliderA = nullptr;

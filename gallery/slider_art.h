@@ -1,11 +1,20 @@
 #pragma once
-// Slider bitmaps drawn in code with the imaging layer, for the looks whose images a
-// host passes in.
+// The default skin's slider looks, as a host fetches them: single images by name from
+// the asset manager, which owns them (valid until its caches are cleared).
 #include <wx/bitmap.h>
 
+class AssetManager;
+
 struct SliderArt {
-    wxBitmap leftCap, cap0, cap1, cap2, fill, knobA; // VornSliderA, 20 pixels high
-    wxBitmap track, knobC;                           // VornSliderC
+    const wxBitmap* leftCap = nullptr; // VornSliderA: caps, fill and knob, 20 pixels high
+    const wxBitmap* cap0 = nullptr;
+    const wxBitmap* cap1 = nullptr;
+    const wxBitmap* cap2 = nullptr;
+    const wxBitmap* fill = nullptr;
+    const wxBitmap* knobA = nullptr;
+    const wxBitmap* track = nullptr; // VornSliderC
+    const wxBitmap* knobC = nullptr;
 };
 
-SliderArt MakeSliderArt(int width);
+// False when the skin lacks any of them (the pointers it found are kept).
+bool LoadSliderArt(AssetManager& assets, SliderArt& art);
