@@ -5,5 +5,7 @@ std::vector<GalleryPage> AllGalleryPages()
     return {
         {"buttons", BuildButtonsPage},
         {"sliders", BuildSlidersPage},
+        {"wheel", BuildWheelPage},
+        {"dials", BuildDialsPage},
     };
 }

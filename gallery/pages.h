@@ -5,4 +5,6 @@
 #include "gallery_frame.h"
 
 wxWindow* BuildSlidersPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildWheelPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildDialsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildButtonsPage(wxWindow* parent, GalleryContext& context);

@@ -233,3 +233,31 @@ TEST_F(AngleControlTest, DrawnLookHasStemCircleAndPointer)
     EXPECT_GT(Brightest(img, 99, 20, 100, 21, 0), 128);
     EXPECT_EQ(Brightest(img, 96, 26, 97, 27, 0), 0); // below the diagonal
 }
+
+namespace {
+// Notes whether each draw found the dial marked changed.
+class ProbeDial : public VornAngleControl {
+public:
+    using VornAngleControl::VornAngleControl;
+    void OnDraw(wxDC* dc) override
+    {
+        sawDirty.push_back(IsDirty());
+        VornAngleControl::OnDraw(dc);
+    }
+    std::vector<bool> sawDirty;
+};
+} // namespace
+
+TEST_F(AngleControlTest, PaintEventsDrawThePlainDialAnew)
+{
+    auto* probe = new ProbeDial(20, 20, 15, 0, 110, 40, 40, panel, -1, &group);
+    ASSERT_TRUE(PumpUntil([&] { return !probe->sawDirty.empty(); })); // its first paint
+    probe->sawDirty.clear();
+    RenderToImage(probe); // nothing changed since: nothing to draw
+    // The toolkit lost the window's pixels: its paint must draw them again.
+    probe->Refresh(false);
+    ASSERT_TRUE(PumpUntil([&] { return probe->sawDirty.size() >= 2; }));
+    EXPECT_FALSE(probe->sawDirty.front());
+    EXPECT_TRUE(probe->sawDirty.back());
+    EXPECT_FALSE(probe->IsDirty());
+}

@@ -7,6 +7,12 @@
 // ---------------------------------------------------------------------------------------------
 // VornAngleControl
 
+// clang-format off
+wxBEGIN_EVENT_TABLE(VornAngleControl, VornControl)
+    EVT_PAINT(VornAngleControl::OnDialPaint)
+wxEND_EVENT_TABLE()
+// clang-format on
+
 VornAngleControl::VornAngleControl() = default;
 
 VornAngleControl::VornAngleControl(int cx, int cy, int radius, int x, int y, int w, int h, wxWindow* parent,
@@ -91,6 +97,12 @@ void VornAngleControl::OnMouseMove(int x, int y)
         return;
     SetValue(x, y);
     DrawAtOnce(*this);
+}
+
+void VornAngleControl::OnDialPaint(wxPaintEvent& event)
+{
+    SetDirty();
+    event.Skip(); // the window base paints through OnDraw
 }
 
 // The plain dial draws only what changed since it was last drawn.

@@ -51,6 +51,8 @@ protected:
 
     void OnMouseMove(int x, int y) override;
     void OnMouseButton() override;
+    // A paint event means the toolkit lost what was drawn there: the dial is drawn anew.
+    void OnDialPaint(wxPaintEvent& event);
 
     AngleDialModel m_model;
     bool m_clockwise = false;
@@ -59,6 +61,8 @@ protected:
 
 private:
     void Setup(int cx, int cy, int radius, VornControlGroupValue* group);
+
+    wxDECLARE_EVENT_TABLE();
 };
 
 class VornAngleControlB : public VornAngleControl {
