@@ -7,6 +7,7 @@ set(VORN_ASSETS_TEST_SOURCES
   assets/file_asset_loader_test.cpp
   assets/image_loading_test.cpp
   assets/image_script_test.cpp
+  assets/image_script_fuzz_regression_test.cpp
   assets/colour_database_test.cpp
   assets/font_database_test.cpp
   assets/image_cache_test.cpp

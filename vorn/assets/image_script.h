@@ -53,9 +53,11 @@ public:
 
     enum ImageType { kNoType = 0, kRgb = 1, kRgba = 2, kGui8 = 3 };
 
-    // Largest side, and largest pixel count, of a script's working image.
+    // Largest side, and largest pixel count, of a script's working image. A set run
+    // holds up to ten copies plus their conversions, so 4M pixels (16 MB an image)
+    // keeps a full-screen set within a few hundred MB.
     static constexpr int kMaxSide = 8192;
-    static constexpr long kMaxPixels = 16L * 1024 * 1024;
+    static constexpr long kMaxPixels = 4L * 1024 * 1024;
 
 private:
     bool RunSizeLine(const std::string& line);
