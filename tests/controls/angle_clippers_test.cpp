@@ -156,3 +156,26 @@ TEST_F(AngleClippersTest, ControlWithoutAreaDrawsNothing)
     empty->SetValue(0.5, true); // no group: nothing to tell
     EXPECT_DOUBLE_EQ(empty->GetValue(), 0.5);
 }
+
+TEST_F(AngleClippersTest, DefaultConstructedThenCreated)
+{
+    auto* later = new VornAngleClippers;
+    EXPECT_TRUE(later->Create(kBackground, kLine, kSecond, 100, 0, 50, 80, 44, panel, -1, &group));
+    EXPECT_EQ(later->GetModel().cx, 53);
+    EXPECT_EQ(later->GetModel().range, 1000);
+    const wxImage a = RenderToImage(later), b = RenderToImage(clippers);
+    for (const wxPoint p : {wxPoint(10, 22), wxPoint(74, 22), wxPoint(53, 2), wxPoint(30, 10)})
+        EXPECT_EQ(PixelStr(a, p.x, p.y), PixelStr(b, p.x, p.y)) << p.x << "," << p.y;
+}
+
+TEST_F(AngleClippersTest, DisablingMidDragEndsIt)
+{
+    LeftDown(clippers, {40, 10});
+    Motion(clippers, {40, 20});
+    clippers->SetEnabled(false);
+    EXPECT_FALSE(clippers->IsDragging());
+    EXPECT_FALSE(clippers->HasCapture());
+    EXPECT_EQ(group.events,
+              (std::vector<std::string>{Id("Selected"), Id("Drag"), "Update id=0 RealValChanging 0.1", Id("UnSelected"),
+                                        "Update id=0 RealValChanged 0.1"}));
+}

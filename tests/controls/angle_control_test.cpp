@@ -261,3 +261,29 @@ TEST_F(AngleControlTest, PaintEventsDrawThePlainDialAnew)
     EXPECT_TRUE(probe->sawDirty.back());
     EXPECT_FALSE(probe->IsDirty());
 }
+
+TEST_F(AngleControlTest, DrawnDialDefaultConstructedThenCreated)
+{
+    auto* later = new VornAngleControlB;
+    EXPECT_TRUE(later->Create(ColorA(1, 1, 1, 1), ColorA(0, 0, 0, 1), 0, 0, 120, 60, panel, -1, &group));
+    int x = 0, y = 0;
+    later->GetCurPosition(x, y);
+    EXPECT_EQ(x, 120);
+    EXPECT_EQ(y, 30);
+    const wxImage img = RenderToImage(later);
+    EXPECT_EQ(PixelStr(img, 40, 30), "#FFFFFF");
+    EXPECT_EQ(PixelStr(img, 90, 6), "#FFFFFF");
+    EXPECT_EQ(PixelStr(img, 40, 29), "#000000");
+}
+
+TEST_F(AngleControlTest, DisablingMidDragEndsIt)
+{
+    LeftDown(dial, {90, 50});
+    Motion(dial, {50, 20});
+    dial->SetEnabled(false);
+    EXPECT_FALSE(dial->IsDragging());
+    EXPECT_FALSE(dial->HasCapture());
+    EXPECT_EQ(group.events,
+              (std::vector<std::string>{Id("Selected"), Id("Drag"), "Update id=0 RealValChanging 0.25",
+                                        Id("UnSelected"), "Update id=0 RealValChanged 0.25"}));
+}

@@ -258,3 +258,42 @@ TEST_F(ThumbWheelTest, MissingImagesDrawNothingAndDoNotFail)
     EXPECT_EQ(PixelStr(framed, 10, 2), "#000000");
     EXPECT_EQ(PixelStr(framed, 39, 2), "#00FF00");
 }
+
+TEST_F(ThumbWheelTest, DefaultConstructedThenCreatedIsTheSameWheel)
+{
+    auto* later = new VornThumbWheelControl;
+    EXPECT_TRUE(later->Create(&art.frame, &art.texture, &art.mask, 0, 60, false, 20, panel, -1, &group));
+    EXPECT_EQ(later->GetClientSize(), wxSize(40, 8));
+    EXPECT_EQ(later->GetModel().period, 200);
+    later->SetCurrentValue(35.0f);
+    LeftDown(later, {10, 3});
+    Motion(later, {20, 3});
+    LeftUp(later, {20, 3});
+    EXPECT_EQ(group.Updates(),
+              (std::vector<std::string>{"Update id=0 RealValChanging 36", "Update id=0 RealValChanged 36"}));
+    // Ten pixels to the right scroll back through 0: 200 - 100 tenths, column 10 + 10.
+    EXPECT_EQ(later->GetModel().position, 100);
+    const wxImage img = RenderToImage(later);
+    EXPECT_EQ(PixelStr(img, 10, 2), "#505000");
+    EXPECT_EQ(PixelStr(img, 39, 2), "#00FF00");
+}
+
+TEST_F(ThumbWheelTest, DisablingMidDragEndsItAsAReleaseWould)
+{
+    LeftDown(wheel, {10, 3});
+    Motion(wheel, {11, 3});
+    Motion(wheel, {10, 3}); // a residue near zero: the end snaps it
+    wheel->SetEnabled(false);
+    EXPECT_FALSE(wheel->IsDragging());
+    EXPECT_FALSE(wheel->HasCapture());
+    EXPECT_EQ(wheel->GetCurrentValue(), 0.0f);
+    LeftUp(wheel, {10, 3}); // ignored while disabled
+    EXPECT_EQ(group.events.size(), 7u);
+    EXPECT_EQ(group.events[5], Id("UnSelected"));
+    EXPECT_EQ(group.events[6], "Update id=0 RealValChanged 0");
+    wheel->SetEnabled(true);
+    group.events.clear();
+    LeftDown(wheel, {10, 3}); // a fresh drag starts normally
+    EXPECT_EQ(group.events, (std::vector<std::string>{Id("Selected")}));
+    LeftUp(wheel, {10, 3});
+}

@@ -65,6 +65,12 @@ void VornAngleClippers::OnMouseButton()
     m_drag.Begin(*this, m_valueGroup);
 }
 
+void VornAngleClippers::OnEnable(bool enabled)
+{
+    if (!enabled)
+        m_drag.End(*this, m_valueGroup, m_model.value);
+}
+
 void VornAngleClippers::OnMouseMove(int /*x*/, int y)
 {
     if (!GetMouseDown() || !m_drag.IsActive())

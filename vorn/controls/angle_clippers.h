@@ -39,6 +39,8 @@ protected:
 
     void OnMouseMove(int x, int y) override;
     void OnMouseButton() override;
+    // Disabled mid-drag, the clippers end the drag as a release would.
+    void OnEnable(bool enabled) override;
 
 private:
     void Setup(ColorA background, ColorA line, ColorA second, int range, int w, int h,

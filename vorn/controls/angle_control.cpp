@@ -91,6 +91,12 @@ void VornAngleControl::OnMouseButton()
         m_model.Press();
 }
 
+void VornAngleControl::OnEnable(bool enabled)
+{
+    if (!enabled)
+        m_drag.End(*this, m_valueGroup, GetValue());
+}
+
 void VornAngleControl::OnMouseMove(int x, int y)
 {
     if (!GetMouseDown() || !m_drag.IsActive())

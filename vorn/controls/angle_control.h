@@ -51,6 +51,8 @@ protected:
 
     void OnMouseMove(int x, int y) override;
     void OnMouseButton() override;
+    // Disabled mid-drag, the dial ends the drag as a release would.
+    void OnEnable(bool enabled) override;
     // A paint event means the toolkit lost what was drawn there: the dial is drawn anew.
     void OnDialPaint(wxPaintEvent& event);
 

@@ -58,10 +58,21 @@ void VornThumbWheelControl::OnMouseButton()
         m_model.Press(m_model.vertical ? my : mx);
         return;
     }
+    EndDrag();
+}
+
+void VornThumbWheelControl::EndDrag()
+{
     if (!m_drag.IsActive())
         return;
     m_model.Release();
     m_drag.End(*this, m_valueGroup, m_model.value);
+}
+
+void VornThumbWheelControl::OnEnable(bool enabled)
+{
+    if (!enabled)
+        EndDrag();
 }
 
 void VornThumbWheelControl::SetValue(int coordinate)

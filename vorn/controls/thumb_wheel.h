@@ -43,10 +43,13 @@ protected:
 
     void OnMouseMove(int x, int y) override;
     void OnMouseButton() override;
+    // Disabled mid-drag, the wheel ends the drag as a release would.
+    void OnEnable(bool enabled) override;
 
 private:
     void Setup(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask, bool vertical, int period,
                VornControlGroupValue* group);
+    void EndDrag();
 
     const BitmapA* m_frame = nullptr;
     const BitmapA* m_texture = nullptr;
