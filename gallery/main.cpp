@@ -10,6 +10,7 @@
 
 #include <wx/app.h>
 #include <wx/cmdline.h>
+#include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/image.h>
 
@@ -20,17 +21,29 @@
 
 #include "gallery_frame.h"
 
-// Where the build put the default skin (set by the skin's build rules).
+// Where the build put the default skin, and where installing puts it (set by the skin's
+// build rules). The build tree's copy wins while it exists.
 #ifndef VORN_GALLERY_SKIN_DIR
 #define VORN_GALLERY_SKIN_DIR ""
 #endif
 #ifndef VORN_GALLERY_ARCHIVE_DIR
 #define VORN_GALLERY_ARCHIVE_DIR ""
 #endif
+#ifndef VORN_GALLERY_INSTALLED_SKIN_DIR
+#define VORN_GALLERY_INSTALLED_SKIN_DIR ""
+#endif
+#ifndef VORN_GALLERY_INSTALLED_ARCHIVE_DIR
+#define VORN_GALLERY_INSTALLED_ARCHIVE_DIR ""
+#endif
 
 namespace {
 
 std::string WithSlash(std::string dir) { return dir.empty() || dir.back() == '/' ? dir : dir + "/"; }
+
+std::string FirstExisting(const char* built, const char* installed)
+{
+    return wxDirExists(wxString::FromUTF8(built)) ? built : installed;
+}
 
 // Start-up as every host does it: platform and language first, then the loaders, the
 // assets, and the colour, font and message scripts. Later loaders patch earlier ones.
@@ -78,7 +91,7 @@ private:
 
     GalleryFrame* m_frame = nullptr;
     wxString m_screenshotDir;
-    wxString m_skinDir = VORN_GALLERY_SKIN_DIR;
+    wxString m_skinDir; // empty: the default skin
     wxString m_language = "en";
     bool m_archives = false;
     std::unique_ptr<AssetManager> m_assets; // outlives the frame and every control on it
@@ -109,7 +122,10 @@ bool GalleryApp::OnInit()
     wxInitAllImageHandlers();
     m_assets = std::make_unique<AssetManager>();
     std::string why;
-    const std::string archives = m_archives ? std::string(VORN_GALLERY_ARCHIVE_DIR) : std::string();
+    if (m_skinDir.empty())
+        m_skinDir = wxString::FromUTF8(FirstExisting(VORN_GALLERY_SKIN_DIR, VORN_GALLERY_INSTALLED_SKIN_DIR));
+    const std::string archives =
+        m_archives ? FirstExisting(VORN_GALLERY_ARCHIVE_DIR, VORN_GALLERY_INSTALLED_ARCHIVE_DIR) : std::string();
     if (!LoadSkin(*m_assets, m_skinDir.utf8_string(), archives, m_language.utf8_string(), why)) {
         std::fprintf(stderr, "vorn-gallery: cannot load the skin: %s (pass --skin DIR)\n", why.c_str());
         return false;
