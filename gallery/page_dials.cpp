@@ -55,11 +55,12 @@ public:
                    0, wxALL, 8);
 
         {
-            wxPanel* holder = MakeHolder(100, 100, colours.page);
+            // The plain dial draws only its knob: a darker ground shows where to drag.
+            wxPanel* holder = MakeHolder(100, 100, colours.page.ChangeLightness(80));
             m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, holder, wxID_ANY, &m_group);
             m_plain->SetName("VornAngleControl");
             m_plain->SetValue(0.125f, false);
-            AddRow(sizer, holder, m_plain, "VornAngleControl (plain)", true);
+            AddRow(sizer, holder, m_plain, "VornAngleControl (plain: a square knob on the circle)", true);
         }
         {
             wxPanel* holder = MakeHolder(200, 64, colours.page);

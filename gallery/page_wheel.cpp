@@ -1,5 +1,6 @@
 // Thumb wheel page: the default skin's wheel lying and upright, and the property tree's
 // wheel, each with a readout and host-side controls, on one value group.
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -22,6 +23,7 @@
 namespace {
 
 const wxColour kFallbackBackground(38, 41, 46);
+constexpr int kWheelColumn = 130; // the widest wheel and a margin
 
 struct WheelImages {
     const BitmapA* frame = nullptr;
@@ -153,6 +155,7 @@ private:
 
         auto* row = new wxBoxSizer(wxHORIZONTAL);
         row->Add(holder, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
+        row->AddSpacer(std::max(0, kWheelColumn - images.frame->width)); // readouts line up
         row->Add(readout, 0, wxALIGN_CENTER_VERTICAL);
         AddHostControls(row, sizer, wheel, label, readout);
         return wheel;
