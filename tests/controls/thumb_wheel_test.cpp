@@ -31,7 +31,7 @@ BitmapA MakeImage(int w, int h, const std::function<Rgba(int x, int y)>& pixel)
 // A 60 x 6 texture whose red channel counts its columns (4 per column) and whose green
 // channel counts its rows (40 per row), a 40 x 6 mask that hides columns 0 and 1 and
 // half-shows column 2, and a 40 x 8 frame: transparent over the wheel except its last
-// column (green), opaque blue below it.
+// column (green) and a half-transparent white column 20, opaque blue below it.
 struct WheelArt {
     BitmapA texture = MakeImage(60, 6, [](int x, int y) {
         return Rgba{static_cast<unsigned char>(4 * x), static_cast<unsigned char>(40 * y), 0, 255};
@@ -46,6 +46,8 @@ struct WheelArt {
     BitmapA frame = MakeImage(40, 8, [](int x, int y) {
         if (y >= 6)
             return Rgba{0, 0, 255, 255};
+        if (x == 20)
+            return Rgba{255, 255, 255, 128}; // a half-transparent highlight
         return x == 39 ? Rgba{0, 255, 0, 255} : Rgba{0, 0, 0, 0};
     });
 };
@@ -207,6 +209,8 @@ TEST_F(ThumbWheelTest, DrawsTheTextureWindowThroughTheMaskUnderTheFrame)
     EXPECT_EQ(PixelStr(img, 38, 5), "#98C800");
     EXPECT_EQ(PixelStr(img, 39, 2), "#00FF00"); // the frame on top
     EXPECT_EQ(PixelStr(img, 10, 7), "#0000FF");
+    // Half of white over texture column 20 (80, 80, 0): the frame is blended by its alpha.
+    EXPECT_EQ(PixelStr(img, 20, 2), "#A8A880");
 
     // 25 pixels to the left with a 20-pixel period: the window starts at column 5.
     LeftDown(wheel, {30, 3});
