@@ -61,7 +61,9 @@ public:
                                                 : "Drag a knob, or press on the track to jump.";
 
         auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(hint)), 0, wxALL, 8);
+        auto* hintText = new wxStaticText(this, wxID_ANY, wxString::FromUTF8(hint));
+        hintText->Wrap(900); // translations run longer
+        sizer->Add(hintText, 0, wxALL, 8);
 
         // Placeholder look: the value model with a plain knob.
         {

@@ -181,6 +181,33 @@ TEST_F(DefaultSkin, ThumbWheelKeepsAlphaAndWrapsWithoutASeam)
     }
 }
 
+TEST_F(DefaultSkin, CompassTapeWrapsOverOneTurnAndTheHorizonIsRound)
+{
+    const BitmapA* tape = nullptr;
+    const BitmapA* frame = nullptr;
+    const BitmapA* face = nullptr;
+    ASSERT_TRUE(s_assets->LoadImageCached(kCompassTape, tape));
+    ASSERT_TRUE(s_assets->LoadImageCached(kCompassFrame, frame));
+    ASSERT_TRUE(s_assets->LoadImageCached(kHorizonFace, face));
+    for (int y = 0; y < tape->height; ++y) {
+        for (int x = 0; x + kCompassTurnPixels < tape->width; ++x) {
+            ASSERT_EQ(0, std::memcmp(tape->PixelAt(x, y), tape->PixelAt(x + kCompassTurnPixels, y), 4))
+                << x << "," << y;
+        }
+    }
+    // "N" sits at 0 and again one turn on; "S" half a turn on (x = 160 or 161).
+    EXPECT_EQ(vorntest::PixelStr(Single(kCompassTape), kCompassTurnPixels - 2, 9), WxColour(kPanelText));
+    EXPECT_EQ(vorntest::PixelStr(Single(kCompassTape), 161, 9), WxColour(kPanelText));
+    // The index at the window's centre is opaque over the otherwise see-through middle.
+    EXPECT_EQ(frame->PixelAt(frame->width / 2, frame->height / 2)[3], 255);
+    EXPECT_EQ(frame->PixelAt(frame->width / 2 + 6, frame->height / 2)[3], 0);
+    // The face is clear in its corners, opaque inside, sky above and ground below.
+    EXPECT_EQ(face->PixelAt(0, 0)[3], 0);
+    EXPECT_EQ(face->PixelAt(48, 30)[3], 255);
+    EXPECT_GT(face->PixelAt(48, 30)[2], face->PixelAt(48, 30)[0]);
+    EXPECT_GT(face->PixelAt(48, 70)[0], face->PixelAt(48, 70)[2]);
+}
+
 TEST_F(DefaultSkin, EditAndListBoxSkinsCarryTheirLayout)
 {
     const wxBitmap* image = nullptr;

@@ -65,6 +65,89 @@ void AddWheel(std::vector<SkinPicture>& list, int w, int h, int textureWidth)
     });
 }
 
+// Heading letters, 5 x 7 pixels each, for the compass tape.
+void Letter(Filter& f, char c, int left, int top)
+{
+    static const struct {
+        char c;
+        const char* rows[7];
+    } font[] = {
+        {'N', {"#...#", "##..#", "#.#.#", "#.#.#", "#..##", "#...#", "#...#"}},
+        {'E', {"#####", "#....", "#....", "####.", "#....", "#....", "#####"}},
+        {'S', {".####", "#....", "#....", ".###.", "....#", "....#", "####."}},
+        {'W', {"#...#", "#...#", "#...#", "#.#.#", "#.#.#", "##.##", "#...#"}},
+    };
+    for (const auto& glyph : font)
+        if (glyph.c == c)
+            for (int y = 0; y < 7; ++y)
+                for (int x = 0; x < 5; ++x)
+                    if (glyph.rows[y][x] == '#')
+                        f.WritePixel(left + x, top + y, ColorA(1, 1, 1));
+}
+
+// The lubber line: the heading is read under the window's centre.
+void CompassIndex(Filter& f, int w, int h)
+{
+    Fill(f, Triangle(w / 2.0 - 3.5, 1, w / 2.0 + 4.5, 1, w / 2.0 + 0.5, 5.5));
+    Stroke(f, w / 2, 5, w / 2, h - 3);
+}
+
+// A heading tape: a mark every 5 degrees of the 321-pixel turn (longer every 15), and
+// N, E, S, W every 90; drawn modulo the period, so the strip wraps without a seam.
+void AddCompass(std::vector<SkinPicture>& list, int w, int h, int tapeWidth)
+{
+    constexpr int kTurn = 321;
+    AddShape(list, w, h, "rim", RoundRing(0, 0, w, h, 3));
+    AddShape(list, w, h, "corner", Minus([](double, double) { return true; }, RoundRect(0, 0, w, h, 3)));
+    Add(list, w, h, "alpha", [w, h](Filter& f) {
+        for (int y = 0; y < h; ++y)
+            for (int x = 0; x < w; ++x) {
+                double a = 1.0;
+                if (RoundRect(1, 1, w - 1, h - 1, 2)(x + 0.5, y + 0.5))
+                    a = 0.8 * std::pow(1.0 - std::sin(M_PI * (x + 0.5) / w), 1.6);
+                f.WritePixel(x, y, ColorA(a, a, a));
+            }
+        CompassIndex(f, w, h); // opaque where the index is drawn
+    });
+    AddShape(list, w, h, "mask", RoundRect(1, 1, w - 1, h - 1, 2));
+    Add(list, w, h, "index", [w, h](Filter& f) { CompassIndex(f, w, h); });
+    Add(list, tapeWidth, h, "marks", [tapeWidth, h](Filter& f) {
+        for (int k = 0; k < 72; ++k) {
+            const int at = static_cast<int>(std::lround(k * kTurn / 72.0));
+            const int length = k % 18 == 0 ? 0 : k % 3 == 0 ? 8 : 4;
+            for (int x = at; x < tapeWidth; x += kTurn)
+                if (length)
+                    Stroke(f, x, h - 2 - length, x, h - 3, k % 3 == 0 ? 1.0 : 0.6);
+        }
+    });
+    Add(list, tapeWidth, h, "letters", [tapeWidth](Filter& f) {
+        const char letters[] = {'N', 'E', 'S', 'W'};
+        for (int q = 0; q < 4; ++q) {
+            const int at = static_cast<int>(std::lround(q * kTurn / 4.0));
+            for (int x = at - kTurn; x < tapeWidth + kTurn; x += kTurn)
+                Letter(f, letters[q], x - 2, 9); // pixels outside the strip are dropped
+        }
+    });
+}
+
+// The attitude face: a round instrument, sky over ground with a pitch ladder, on alpha.
+void AddHorizon(std::vector<SkinPicture>& list, int size)
+{
+    const double c = size / 2.0, r = size / 2.0;
+    AddShape(list, size, size, "disc", Disc(c, c, r));
+    AddShape(list, size, size, "ground", [c, r](double x, double y) {
+        return y >= c && (x - c) * (x - c) + (y - c) * (y - c) <= r * r;
+    });
+    AddShape(list, size, size, "bezel", Minus(Disc(c, c, r), Disc(c, c, r - 3)));
+    Add(list, size, size, "ladder", [size, c](Filter& f) {
+        Stroke(f, 3, c, size - 4, c); // the horizon
+        for (int step : {-2, -1, 1, 2}) {
+            const double half = step % 2 == 0 ? 14 : 8;
+            Stroke(f, c - half, c + step * 10, c + half, c + step * 10, 0.8);
+        }
+    });
+}
+
 std::vector<SkinPicture> MakePictures()
 {
     std::vector<SkinPicture> list;
@@ -177,6 +260,8 @@ std::vector<SkinPicture> MakePictures()
 
     AddWheel(list, 100, 14, 400);
     AddWheel(list, 120, 18, 420);
+    AddCompass(list, 160, 28, 160 + 321);
+    AddHorizon(list, 96);
     return list;
 }
 

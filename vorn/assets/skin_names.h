@@ -98,6 +98,14 @@ inline constexpr const char* kWheelTexture = "vorn_wheel_texture.sts";
 inline constexpr const char* kWheelMask = "vorn_wheel_mask.sts";
 constexpr int kWheelPeriodPixels = 300;
 
+// Compass (BitmapA): frame on top, heading tape periodic over one turn, mask.
+inline constexpr const char* kCompassFrame = "vorn_compass_frame.sts";
+inline constexpr const char* kCompassTape = "vorn_compass_tape.sts";
+inline constexpr const char* kCompassMask = "vorn_compass_mask.sts";
+constexpr int kCompassTurnPixels = 321;
+// Attitude indicator face (BitmapA, round, transparent outside).
+inline constexpr const char* kHorizonFace = "vorn_horizon_face.sts";
+
 // Colours of the procedurally drawn controls (sliders B, angle dials, clippers).
 inline constexpr const char* kSliderBackground = "slider_background";
 inline constexpr const char* kSliderLine = "slider_line";
