@@ -1,4 +1,5 @@
 // vorn-skincheck: checks a skin the way a host loads it (see skin_check.h).
+#include <algorithm>
 #include <iostream>
 
 #include <wx/app.h>
@@ -18,6 +19,10 @@ public:
 int main(int argc, char** argv)
 {
     std::vector<std::string> args(argv + 1, argv + argc);
+    // The usage text needs no toolkit, and so no display.
+    if (args.empty() || std::find(args.begin(), args.end(), "--help") != args.end() ||
+        std::find(args.begin(), args.end(), "-h") != args.end())
+        return RunSkinCheck(args, std::cout, std::cerr);
     // Fonts and bitmaps need the GUI toolkit, which needs a display (xvfb-run will do).
     wxApp::SetInstance(new CheckApp);
     int wxArgc = 1;
