@@ -124,14 +124,19 @@ TEST(SkinCheck, DatabaseScriptErrorsCarryTheirLineNumbers)
         lines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
         text += "half_colour 10 20\n";
     });
-    skin.Edit("Generic/vorn_fonts.txt", [](std::string& text) { text += "heavy 9 swiss bold\n"; });
+    int fontLines = 0;
+    skin.Edit("Generic/vorn_fonts.txt", [&](std::string& text) {
+        fontLines = static_cast<int>(std::count(text.begin(), text.end(), '\n'));
+        text += "heavy 9 swiss bold\n";
+    });
     const CheckRun run = Check({skin.Dir()});
     EXPECT_EQ(run.status, 1);
     EXPECT_TRUE(run.Has("vorn_colours.txt: error: ColorDatabase Script Error: Got red but Cannot get green and blue "
                         "data's on line " +
                         std::to_string(lines + 1)))
         << run.All();
-    EXPECT_TRUE(run.Has("vorn_fonts.txt: error: FontDatabase Script Error: Unknown Style Arg [bold] on line 8"))
+    EXPECT_TRUE(run.Has("vorn_fonts.txt: error: FontDatabase Script Error: Unknown Style Arg [bold] on line " +
+                        std::to_string(fontLines + 1)))
         << run.All();
 }
 

@@ -159,6 +159,8 @@ std::vector<SkinPicture> MakePictures()
     AddBox(list, 12, 16, 3);
     for (auto [w, h] : {std::pair{56, 15}, std::pair{120, 16}, std::pair{56, 16}})
         AddBox(list, w, h, 2);
+    for (auto [w, h] : {std::pair{120, 20}, std::pair{64, 20}, std::pair{150, 20}})
+        AddBox(list, w, h, 3);
 
     // Branch toggle: plus (closed), minus (open).
     Add(list, 11, 11, "plus", [](Filter& f) {
@@ -214,17 +216,25 @@ std::vector<SkinPicture> MakePictures()
     AddShape(list, 15, 15, "up", Triangle(3.5, 10, 11.5, 10, 7.5, 5));
     AddShape(list, 15, 15, "down", Triangle(3.5, 5, 11.5, 5, 7.5, 10));
     AddShape(list, 15, 15, "menu", Triangle(4.5, 6, 10.5, 6, 7.5, 9.5));
+    AddShape(list, 15, 15, "left", Triangle(10, 3.5, 10, 11.5, 5, 7.5));
+    AddShape(list, 15, 15, "right", Triangle(5, 3.5, 5, 11.5, 10, 7.5));
+    // Menu radio marks.
+    AddShape(list, 12, 12, "ring", Minus(Disc(6, 6, 5), Disc(6, 6, 4)));
+    AddShape(list, 12, 12, "dot", Disc(6, 6, 2.5));
     AddShape(list, 15, 15, "grip", [](double x, double y) {
         for (auto [cx, cy] : {std::pair{11.5, 11.5}, {11.5, 7.5}, {7.5, 11.5}, {11.5, 3.5}, {7.5, 7.5}, {3.5, 11.5}})
             if ((x - cx) * (x - cx) + (y - cy) * (y - cy) <= 1.3)
                 return true;
         return false;
     });
-    // List box: the drop arrow beside a separator.
-    Add(list, 150, 18, "arrow", [](Filter& f) {
-        Fill(f, Triangle(136, 7, 144, 7, 140, 11.5));
-        Stroke(f, 130, 4, 130, 13, 0.6);
-    });
+    // List boxes: the drop arrow beside a separator, centred on the box's height.
+    for (int h : {18, 20}) {
+        Add(list, 150, h, "arrow", [h](Filter& f) {
+            const double top = (h - 18) / 2.0;
+            Fill(f, Triangle(136, 7 + top, 144, 7 + top, 140, 11.5 + top));
+            Stroke(f, 130, 4, 130, h - 5, 0.6);
+        });
+    }
     // Pop-up scroll bar: grip (off), up and down.
     Add(list, 11, 12, "grip", [](Filter& f) {
         for (int y : {4, 6, 8})

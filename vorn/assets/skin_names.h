@@ -92,6 +92,16 @@ inline constexpr const char* kButtonMomentDown = "vorn_button_moment_down.sts";
 inline constexpr const char* kButtonMoon = "vorn_button_moon.sts";
 inline constexpr const char* kButtonSizer = "vorn_button_sizer.sts";
 
+// Page buttons (left and right) and the radio marks of menu entries (states 2 to 5 used).
+inline constexpr const char* kButtonLeft = "vorn_button_left.sts";
+inline constexpr const char* kButtonRight = "vorn_button_right.sts";
+inline constexpr const char* kMenuRadio = "vorn_menu_radio.sts";
+// Edit boxes and list boxes for hosts.
+inline constexpr const char* kEdit = "vorn_edit.sts";
+inline constexpr const char* kEditSmall = "vorn_edit_small.sts"; // fits the colour picker's 65 x 20 fields
+inline constexpr const char* kListBox = "vorn_listbox.lbs";
+inline constexpr const char* kEditFont = "vorn_edit_font";
+
 // Thumb wheel (BitmapA, with alpha): frame on top, texture periodic over kWheelPeriod.
 inline constexpr const char* kWheelFrame = "vorn_wheel_frame.sts";
 inline constexpr const char* kWheelTexture = "vorn_wheel_texture.sts";
