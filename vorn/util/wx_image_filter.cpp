@@ -31,11 +31,12 @@ const Color kMirrorColour(0.1, 0.4, 0.4);
 
 // ---- BasicwxImageFilter ----------------------------------------------------------------
 
-unsigned char* BasicwxImageFilter::PixelAt(int x, int y) const
+void BasicwxImageFilter::Attach()
 {
-    if (!m_image->IsOk() || x < 0 || y < 0 || x >= m_image->GetWidth() || y >= m_image->GetHeight())
-        return nullptr;
-    return m_image->GetData() + (size_t(y) * size_t(m_image->GetWidth()) + size_t(x)) * 3;
+    View& v = *m_view;
+    v.data = m_image->IsOk() ? m_image->GetData() : nullptr;
+    v.width = v.data ? m_image->GetWidth() : 0;
+    v.height = v.data ? m_image->GetHeight() : 0;
 }
 
 bool BasicwxImageFilter::WritePixel(int x, int y, const ColorA& c)
@@ -69,17 +70,25 @@ bool BasicwxImageFilter::WritePixelI(int x, int y, const ColorA& c, double inten
     return true;
 }
 
-int BasicwxImageFilter::GetWidth() const { return m_image->IsOk() ? m_image->GetWidth() : 0; }
-int BasicwxImageFilter::GetHeight() const { return m_image->IsOk() ? m_image->GetHeight() : 0; }
-void BasicwxImageFilter::Clear() { m_image->Destroy(); }
+int BasicwxImageFilter::GetWidth() const { return m_view->width; }
+int BasicwxImageFilter::GetHeight() const { return m_view->height; }
+
+void BasicwxImageFilter::Clear()
+{
+    m_image->Destroy();
+    Attach();
+}
 
 bool BasicwxImageFilter::Create(int width, int height)
 {
     if (width <= 0 || height <= 0) {
         m_image->Destroy();
+        Attach();
         return false;
     }
-    return m_image->Create(width, height, true);
+    const bool ok = m_image->Create(width, height, true);
+    Attach();
+    return ok;
 }
 
 FilterPtr CreateFilter(wxImage& image)

@@ -12,9 +12,12 @@
 // A filter over a wxImage it does not own (3 bytes a pixel, rows top to bottom).
 // Writes store truncate(component x 255.0 + 0.5) per channel (components outside 0..1
 // are clamped first); alpha is ignored. Reads give channel / 255 and alpha 1.0.
+// The filter keeps the image's pixel buffer and size at hand, shared with its copies
+// (pixel access is the hot path of every control drawn in software): while a filter
+// lives, resize or recreate the image only through a filter's Create and Clear.
 class BasicwxImageFilter : public Filter {
 public:
-    explicit BasicwxImageFilter(wxImage& image) : m_image(&image) {}
+    explicit BasicwxImageFilter(wxImage& image) : m_image(&image), m_view(std::make_shared<View>()) { Attach(); }
     BasicwxImageFilter(const BasicwxImageFilter&) = default; // shares the image
 
     bool WritePixel(int x, int y, const ColorA& colour) override;
@@ -28,8 +31,21 @@ public:
     bool Create(int width, int height) override;
 
 private:
-    unsigned char* PixelAt(int x, int y) const;
+    struct View {
+        unsigned char* data = nullptr;
+        int width = 0;
+        int height = 0;
+    };
+    void Attach();
+    unsigned char* PixelAt(int x, int y) const
+    {
+        const View& v = *m_view;
+        if (x < 0 || y < 0 || x >= v.width || y >= v.height)
+            return nullptr;
+        return v.data + (size_t(y) * size_t(v.width) + size_t(x)) * 3;
+    }
     wxImage* m_image;
+    std::shared_ptr<View> m_view;
 };
 
 // A BasicwxImageFilter over the image; empty when it cannot be made.
