@@ -295,7 +295,7 @@ BENCHMARK(BM_StartUp)
     ->ArgNames({"from_archive", "compose"})
     ->Unit(benchmark::kMicrosecond);
 
-// A loaded skin shared by the lookup benchmarks; false when it did not load.
+// A loaded skin shared by the lookup benchmarks; null when it did not load.
 AssetManager* LoadedManager()
 {
     static AssetManager* manager = nullptr;

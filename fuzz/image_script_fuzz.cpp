@@ -86,15 +86,11 @@ std::vector<std::pair<std::string, std::string>>& Skin()
 
 // Warnings of the image loads are recorded, never shown; each must carry a title the
 // library uses for them.
-struct Warnings {
-    std::vector<std::pair<std::string, std::string>> seen;
-};
-Warnings g_warnings;
+std::vector<std::pair<std::string, std::string>> g_warnings;
 
 bool KnownTitle(const std::string& title)
 {
-    static const char* known[] = {"Error", "Image Script Parser", "Create Edit Widget", "Create List Box",
-                                  "ColorDatabase Script Error", "FontDatabase Script Error"};
+    static const char* known[] = {"Error", "Image Script Parser", "Create Edit Widget", "Create List Box"};
     for (const char* k : known)
         if (title == k)
             return true;
@@ -104,7 +100,7 @@ bool KnownTitle(const std::string& title)
 void CheckWarnings()
 {
     static const bool trace = std::getenv("VORN_FUZZ_TRACE") != nullptr; // for triage
-    for (const auto& [title, text] : g_warnings.seen) {
+    for (const auto& [title, text] : g_warnings) {
         if (trace)
             std::fprintf(stderr, "warning: %s: %s\n", title.c_str(), text.c_str());
         if (!KnownTitle(title))
@@ -112,7 +108,7 @@ void CheckWarnings()
         if (text.empty())
             Fail("warning without text");
     }
-    g_warnings.seen.clear();
+    g_warnings.clear();
 }
 
 int Width(const wxBitmap& image) { return image.IsOk() ? image.GetWidth() : 0; }
@@ -210,7 +206,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (!wxImage::FindHandler(wxBITMAP_TYPE_PNG))
             wxImage::AddHandler(new wxPNGHandler);
         SetWarningHook([](const std::string& title, const std::string& text) {
-            g_warnings.seen.emplace_back(title, text);
+            g_warnings.emplace_back(title, text);
         });
     }
     auto& skin = Skin();
@@ -221,7 +217,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         AddFuzzAsset(manager, name.c_str(), bytes);
     if (!manager.LoadColourData("colours.txt") || !manager.LoadFontData("fonts.txt"))
         Fail("the fixed databases did not load");
-    g_warnings.seen.clear();
+    g_warnings.clear();
 
     RunSingle(manager);
     RunSets(manager);
