@@ -1,5 +1,5 @@
 #pragma once
-// Every public header of the library.
+// Every public header of the library (regenerate with scripts/update-umbrella.sh).
 #include <vorn/util/bitmap.h>
 #include <vorn/util/color.h>
 #include <vorn/util/diagnostics.h>
@@ -29,12 +29,22 @@
 #include <vorn/assets/asset_loader.h>
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/colour_database.h>
-#include <vorn/assets/database_common.h>
-#include <vorn/assets/file_search.h>
 #include <vorn/assets/font_database.h>
 #include <vorn/assets/image_cache.h>
 #include <vorn/assets/image_script.h>
 #include <vorn/assets/skin_info.h>
+#include <vorn/assets/skin_names.h>
 #include <vorn/assets/wallpaper.h>
+#include <vorn/controls/angle_clippers.h>
+#include <vorn/controls/angle_common.h>
+#include <vorn/controls/angle_control.h>
+#include <vorn/controls/angle_model.h>
+#include <vorn/controls/button.h>
+#include <vorn/controls/button_drag.h>
+#include <vorn/controls/button_image.h>
+#include <vorn/controls/button_moment.h>
 #include <vorn/controls/slider.h>
 #include <vorn/controls/slider_model.h>
+#include <vorn/controls/thumb_wheel.h>
+#include <vorn/controls/thumb_wheel_model.h>
+#include <vorn/controls/virtual_button.h>
