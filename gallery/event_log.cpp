@@ -2,10 +2,21 @@
 
 #include <vorn/framework/control.h>
 #include <vorn/framework/hint_text.h>
+#include <vorn/controls/button_moment.h>
+
+namespace {
+// The library's text for a hint, with what the gallery knows of the controls' own hints.
+std::string HintForLog(const VornControlHint* hint)
+{
+    if (auto* moment = dynamic_cast<const VornMomentHint*>(hint))
+        return moment->flag ? "VornMomentHint press" : "VornMomentHint repeat";
+    return DescribeHint(hint);
+}
+} // namespace
 
 void EventLog::OnMessage(unsigned int id, VornControl* control, VornControlHint* hint)
 {
-    Append(wxString::Format("update id=%u  %s  %s", id, ControlName(control), DescribeHint(hint)));
+    Append(wxString::Format("update id=%u  %s  %s", id, ControlName(control), HintForLog(hint)));
 }
 
 void EventLog::Note(const std::string& text) { Append(wxString::FromUTF8("host: " + text)); }
