@@ -34,7 +34,7 @@ run(${CMAKE_COMMAND} -S ${CMAKE_CURRENT_LIST_DIR}/project -B ${WORK_DIR}/build -
     -DREADME_EXAMPLE=${WORK_DIR}/readme_example.cpp)
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${WORK_DIR}/build/consumer)
-run(${WORK_DIR}/build/readme_example --smoke)
+run(${WORK_DIR}/build/readme_example --smoke ${prefix}/share/vorn/skin/)
 
 # pkg-config
 set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
