@@ -8,6 +8,6 @@
 bool SearchDirectoryExists(const std::string& pattern);
 
 // Full paths of the plain files the pattern names (no sub-directories, no hidden files),
-// sorted by name so that every run sees the same order. The specification "*.*" names
+// sorted by name so that every run sees the same order. The file pattern "*.*" names
 // every file, with or without an extension.
 std::vector<std::string> FindFiles(const std::string& pattern);
