@@ -8,32 +8,12 @@
 
 #include <vorn/util/filter.h>
 
+#include "pixel_test_util.h"
 #include "test_support.h"
 
 namespace {
-const ColorA kWhite(1.0, 1.0, 1.0, 1.0);
-
-// A grey 1-channel canvas for mapping tests: every byte 0 until written.
-struct Canvas {
-    Bitmap bitmap;
-    FilterPtr filter;
-    Canvas(int w, int h)
-    {
-        EXPECT_TRUE(bitmap.Create(w, h, 1, 0));
-        filter = CreateFilter(bitmap);
-    }
-    int At(int x, int y) const { return bitmap.PixelAt(x, y)[0]; }
-    // The coordinates of every non-zero pixel, as "x,y" in reading order.
-    std::vector<std::string> Lit() const
-    {
-        std::vector<std::string> out;
-        for (int y = 0; y < bitmap.height; ++y)
-            for (int x = 0; x < bitmap.width; ++x)
-                if (At(x, y))
-                    out.push_back(std::to_string(x) + "," + std::to_string(y));
-        return out;
-    }
-};
+using pixeltest::Canvas;
+using pixeltest::kWhite;
 
 using Coords = std::vector<std::string>;
 } // namespace

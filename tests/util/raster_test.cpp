@@ -8,32 +8,12 @@
 
 #include <vorn/util/raster.h>
 
+#include "pixel_test_util.h"
 #include "test_support.h"
 
 namespace {
-const ColorA kWhite(1.0, 1.0, 1.0, 1.0);
-
-// A grey canvas, 0 everywhere until drawn on.
-struct Canvas {
-    Bitmap bitmap;
-    FilterPtr filter;
-    Canvas(int w, int h)
-    {
-        EXPECT_TRUE(bitmap.Create(w, h, 1, 0));
-        filter = CreateFilter(bitmap);
-    }
-    int At(int x, int y) const { return bitmap.PixelAt(x, y)[0]; }
-    std::vector<std::string> Lit() const
-    {
-        std::vector<std::string> out;
-        for (int y = 0; y < bitmap.height; ++y)
-            for (int x = 0; x < bitmap.width; ++x)
-                if (At(x, y))
-                    out.push_back(std::to_string(x) + "," + std::to_string(y) + "=" + std::to_string(At(x, y)));
-        return out;
-    }
-    int CountLit() const { return static_cast<int>(Lit().size()); }
-};
+using pixeltest::Canvas;
+using pixeltest::kWhite;
 
 using Lit = std::vector<std::string>;
 } // namespace
@@ -45,30 +25,30 @@ TEST(RasterLine, HorizontalAndVerticalLinesAreExact)
     Lit expected;
     for (int x = 0; x <= 10; ++x)
         expected.push_back(std::to_string(x) + ",5=255");
-    EXPECT_EQ(cv.Lit(), expected);
+    EXPECT_EQ(cv.LitValues(), expected);
 
     Canvas v(6, 8);
     ASSERT_TRUE(DrawLine(*v.filter, 3, 6, 3, 2, kWhite)); // drawn upwards
-    EXPECT_EQ(v.Lit(), Lit({"3,2=255", "3,3=255", "3,4=255", "3,5=255", "3,6=255"}));
+    EXPECT_EQ(v.LitValues(), Lit({"3,2=255", "3,3=255", "3,4=255", "3,5=255", "3,6=255"}));
 
     Canvas dot(3, 3);
     ASSERT_TRUE(DrawLine(*dot.filter, 1, 1, 1, 1, kWhite));
-    EXPECT_EQ(dot.Lit(), Lit({"1,1=255"}));
+    EXPECT_EQ(dot.LitValues(), Lit({"1,1=255"}));
 }
 
 TEST(RasterLine, SlantedLinesShareIntensityBetweenNeighbours)
 {
     Canvas diag(5, 5);
     ASSERT_TRUE(DrawLine(*diag.filter, 0, 0, 4, 4, kWhite)); // 45 degrees: one pixel a step
-    EXPECT_EQ(diag.Lit(), Lit({"0,0=255", "1,1=255", "2,2=255", "3,3=255", "4,4=255"}));
+    EXPECT_EQ(diag.LitValues(), Lit({"0,0=255", "1,1=255", "2,2=255", "3,3=255", "4,4=255"}));
 
     Canvas shallow(5, 3);
     ASSERT_TRUE(DrawLine(*shallow.filter, 4, 2, 0, 0, kWhite));
-    EXPECT_EQ(shallow.Lit(), Lit({"0,0=255", "1,0=128", "1,1=128", "2,1=255", "3,1=128", "3,2=128", "4,2=255"}));
+    EXPECT_EQ(shallow.LitValues(), Lit({"0,0=255", "1,0=128", "1,1=128", "2,1=255", "3,1=128", "3,2=128", "4,2=255"}));
 
     Canvas steep(3, 5);
     ASSERT_TRUE(DrawLine(*steep.filter, 0, 0, 2, 4, kWhite));
-    EXPECT_EQ(steep.Lit(), Lit({"0,0=255", "0,1=128", "1,1=128", "1,2=255", "1,3=128", "2,3=128", "2,4=255"}));
+    EXPECT_EQ(steep.LitValues(), Lit({"0,0=255", "0,1=128", "1,1=128", "1,2=255", "1,3=128", "2,3=128", "2,4=255"}));
 }
 
 TEST(RasterLine, BlendsOverWhatIsThere)
@@ -103,7 +83,7 @@ TEST(RasterLine, ClipsToTheFilterWhateverTheCoordinates)
     Canvas cropped(8, 8);
     FilterPtr crop = Crop(2, 2, 6, 6, *cropped.filter);
     ASSERT_TRUE(DrawLine(*crop, -5, 1, 20, 1, kWhite));
-    EXPECT_EQ(cropped.Lit(), Lit({"2,3=255", "3,3=255", "4,3=255", "5,3=255"}));
+    EXPECT_EQ(cropped.LitValues(), Lit({"2,3=255", "3,3=255", "4,3=255", "5,3=255"}));
 }
 
 TEST(RasterCircle, OutlinePixelsAtTheRadiusAreFull)
@@ -143,7 +123,7 @@ TEST(RasterCircle, FilledCircleFadesOverOnePixel)
 
     Canvas hub(5, 5);
     ASSERT_TRUE(DrawCircle(*hub.filter, 2, 2, 0, kWhite, false)); // a point
-    EXPECT_EQ(hub.Lit(), Lit({"2,2=255"}));
+    EXPECT_EQ(hub.LitValues(), Lit({"2,2=255"}));
     EXPECT_TRUE(DrawCircle(*hub.filter, 2, 2, -3, kWhite, true)); // nothing to draw
     EXPECT_FALSE(DrawCircle(*hub.filter, 2, 2, std::nan(""), kWhite, true));
     EXPECT_EQ(hub.CountLit(), 1);
@@ -217,7 +197,7 @@ TEST(RasterArc, DegenerateBoxDrawsTheStraightLine)
 {
     Canvas cv(8, 4);
     ASSERT_TRUE(DrawArc(*cv.filter, 1, 2, 6, 2, kWhite));
-    EXPECT_EQ(cv.Lit(), Lit({"1,2=255", "2,2=255", "3,2=255", "4,2=255", "5,2=255", "6,2=255"}));
+    EXPECT_EQ(cv.LitValues(), Lit({"1,2=255", "2,2=255", "3,2=255", "4,2=255", "5,2=255", "6,2=255"}));
 }
 
 TEST(RasterEllipse, InscribedInItsBoxAndSymmetric)
@@ -252,9 +232,9 @@ TEST(RasterCombine, ClearAndCopyCoverTheOverlap)
 {
     Canvas a(4, 3), b(2, 5);
     ASSERT_TRUE(Clear(*Crop(1, 1, 3, 2, *a.filter), kWhite));
-    EXPECT_EQ(a.Lit(), Lit({"1,1=255", "2,1=255"}));
+    EXPECT_EQ(a.LitValues(), Lit({"1,1=255", "2,1=255"}));
     ASSERT_TRUE(Copy(*b.filter, *a.filter));
-    EXPECT_EQ(b.Lit(), Lit({"1,1=255"}));
+    EXPECT_EQ(b.LitValues(), Lit({"1,1=255"}));
 }
 
 TEST(RasterCombine, BlitBlendsBySourceAlphaAndClips)
@@ -308,7 +288,7 @@ TEST(RasterCombine, MaskedBlitWeighsByMaskGrey)
     mask.bitmap.PixelAt(1, 0)[0] = 0;
     mask.bitmap.PixelAt(2, 0)[0] = 51;
     ASSERT_TRUE(Blit(*dst.filter, *src.filter, *mask.filter, 0, 0));
-    EXPECT_EQ(dst.Lit(), Lit({"0,0=255", "2,0=51"})); // column 3 has no mask: skipped
+    EXPECT_EQ(dst.LitValues(), Lit({"0,0=255", "2,0=51"})); // column 3 has no mask: skipped
 }
 
 TEST(RasterAngle, DirectionsFollowTheScreenConvention)
@@ -328,7 +308,7 @@ TEST(RasterAngle, DirectionsFollowTheScreenConvention)
     EXPECT_FALSE(AngleCrop(a + 0.5, a + 10, 10, 10, *cv.filter)->WritePixel(16, 2, kWhite));
     Canvas turned(21, 21);
     Rotate(a, 10, 10, *turned.filter)->WritePixel(20, 10, kWhite);
-    EXPECT_EQ(turned.Lit(), Lit({"16,2=255"}));
+    EXPECT_EQ(turned.LitValues(), Lit({"16,2=255"}));
 }
 
 TEST(RasterCombine, PointerFormsDrawThroughViewsMadeInTheCall)
