@@ -15,7 +15,8 @@
 
 // Marks a script as running for its lifetime: it becomes the current script name (the
 // one error messages carry), and a script that is already running is refused, so that
-// a script using itself, directly or through others, fails instead of recursing.
+// a script using itself, directly or through others, fails instead of recursing. Once
+// entered, the script's text is loaded; Ready() says both went well.
 class AssetManager::ScriptScope {
 public:
     ScriptScope(AssetManager& manager, const char* name)
@@ -31,6 +32,7 @@ public:
         manager.m_runningScripts.push_back(folded);
         manager.m_currentScriptName = name ? name : "";
         m_entered = true;
+        m_loaded = manager.LoadText(name, m_text);
     }
     ~ScriptScope()
     {
@@ -40,6 +42,8 @@ public:
         m_manager.m_currentScriptName = m_previous;
     }
     bool Entered() const { return m_entered; }
+    bool Ready() const { return m_entered && m_loaded; }
+    std::string& Text() { return m_text; }
 
     ScriptScope(const ScriptScope&) = delete;
     ScriptScope& operator=(const ScriptScope&) = delete;
@@ -48,6 +52,8 @@ private:
     AssetManager& m_manager;
     std::string m_previous;
     bool m_entered = false;
+    bool m_loaded = false;
+    std::string m_text;
 };
 
 namespace {
@@ -194,17 +200,14 @@ bool AssetManager::LoadImageDirect(const char* name, BitmapA& bitmap)
 
 bool AssetManager::RunImageScript(const char* name, BitmapA& image)
 {
-    ScriptScope scope(*this, name);
-    if (!scope.Entered())
-        return false;
-    std::string text;
-    if (!LoadText(name, text))
+    ScriptScope script(*this, name);
+    if (!script.Ready())
         return false;
     image.Clear();
     ImageScriptTargets targets;
     targets.image = &image;
     ImageScriptRunner runner(*this, m_currentScriptName);
-    if (runner.Run(text, targets) == ImageScriptResult::Failed)
+    if (runner.Run(script.Text(), targets) == ImageScriptResult::Failed)
         return false;
     return !image.IsEmpty(); // a script that never assigned its image made none
 }
@@ -229,13 +232,10 @@ bool AssetManager::LoadImageFromScript(const char* name, BitmapA& bitmap)
 
 bool AssetManager::RunSetScript(const char* name, VornBitmapACache& set)
 {
-    ScriptScope scope(*this, name);
-    if (!scope.Entered())
+    ScriptScope script(*this, name);
+    if (!script.Ready())
         return false;
-    std::string text;
-    if (!LoadText(name, text))
-        return false;
-    return LoadImagesFromScript(text, set);
+    return LoadImagesFromScript(script.Text(), set);
 }
 
 bool AssetManager::LoadImagesFromScript(std::string& text, VornBitmapACache& set)
@@ -279,11 +279,8 @@ bool AssetManager::LoadImages(const char* name, VornwxBitmapCache& set)
 
 bool AssetManager::LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditInfo& info)
 {
-    ScriptScope scope(*this, name);
-    if (!scope.Entered())
-        return false;
-    std::string text;
-    if (!LoadText(name, text))
+    ScriptScope script(*this, name);
+    if (!script.Ready())
         return false;
     info.x = -999;
     BitmapA image;
@@ -291,7 +288,7 @@ bool AssetManager::LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditIn
     targets.image = &image;
     targets.edit = &info;
     ImageScriptRunner runner(*this, m_currentScriptName);
-    runner.Run(text, targets);
+    runner.Run(script.Text(), targets);
     if (info.x == -999) {
         runner.FillErrorPicture();
         WarningMessage("Create Edit Widget", "Didn't find any edit widget data");
@@ -303,12 +300,11 @@ bool AssetManager::LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditIn
 
 bool AssetManager::LoadListBox(const char* name, OldVornListBoxInfo& info)
 {
-    ScriptScope scope(*this, name);
-    if (!scope.Entered())
+    ScriptScope script(*this, name);
+    if (!script.Entered())
         return false;
     SetSpecialInfo(&info);
-    std::string text;
-    if (!LoadText(name, text)) {
+    if (!script.Ready()) {
         SetSpecialInfo(nullptr);
         return false;
     }
@@ -318,7 +314,7 @@ bool AssetManager::LoadListBox(const char* name, OldVornListBoxInfo& info)
     targets.set = &made;
     targets.listBox = &info;
     ImageScriptRunner runner(*this, m_currentScriptName);
-    const ImageScriptResult result = runner.Run(text, targets);
+    const ImageScriptResult result = runner.Run(script.Text(), targets);
     SetSpecialInfo(nullptr);
     if (info.x == -999) {
         runner.FillErrorPicture();
