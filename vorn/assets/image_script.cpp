@@ -27,6 +27,25 @@ std::string NeedWord(std::istream& args, const char* message)
     return word;
 }
 
+// The text area an "edit" or "lbText" line opens with.
+struct TextBox {
+    int x, y, width, height;
+};
+
+std::istream& operator>>(std::istream& in, TextBox& box)
+{
+    return in >> box.x >> box.y >> box.width >> box.height;
+}
+
+template <class Info>
+void PlaceText(Info& info, const TextBox& box)
+{
+    info.x = box.x;
+    info.y = box.y;
+    info.width = box.width;
+    info.height = box.height;
+}
+
 } // namespace
 
 ImageScriptRunner::ImageScriptRunner(AssetManager& manager, const std::string& scriptName)
@@ -242,14 +261,11 @@ void ImageScriptRunner::Edit(std::istream& args)
     VornEditInfo* info = m_targets.edit;
     if (!info)
         throw ParseError("Found edit line without an edit class");
-    int x, y, width, height;
+    TextBox box;
     std::string colour1, colour2;
-    if (!(args >> x >> y >> width >> height >> colour1 >> colour2))
+    if (!(args >> box >> colour1 >> colour2))
         throw ParseError("Missing arguments for edit line");
-    info->x = x;
-    info->y = y;
-    info->width = width;
-    info->height = height;
+    PlaceText(*info, box);
     m_manager.GetColour(colour1, info->textColour);
     m_manager.GetColour(colour2, info->highlightColour);
     std::string font;
@@ -265,14 +281,11 @@ void ImageScriptRunner::ListBoxText(std::istream& args)
     OldVornListBoxInfo* info = m_targets.listBox;
     if (!info)
         throw ParseError("No list box info set up for lbText");
-    int x, y, width, height;
+    TextBox box;
     std::string colour;
-    if (!(args >> x >> y >> width >> height >> colour))
+    if (!(args >> box >> colour))
         throw ParseError("Error parsing list box text line");
-    info->x = x;
-    info->y = y;
-    info->width = width;
-    info->height = height;
+    PlaceText(*info, box);
     m_manager.GetColour(colour, info->textColour);
 }
 
