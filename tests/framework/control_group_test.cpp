@@ -382,6 +382,57 @@ TEST_F(ControlGroupTest, DeRegisterByPointerRemovesEveryEntryOfThatControl)
     g.Clear();
 }
 
+// A control under several ids, owned under some of them, is deleted once, and nothing of
+// this group keeps pointing at it afterwards.
+TEST_F(ControlGroupTest, ControlOwnedUnderSeveralIdsIsDeletedOnce)
+{
+    VornControlGroup g;
+    auto* a = Make(0);
+    auto* b = Make(0);
+    a->destructions = &deaths;
+    g.RegisterOwner(1, a);
+    g.Register(2, b);
+    g.RegisterOwner(3, a);
+    g.Register(4, a);
+    g.Register(a);
+    g.DeRegister(a, false);
+    EXPECT_EQ(deaths, 1);
+    EXPECT_EQ(g.FindControlEntry(1), nullptr);
+    EXPECT_EQ(g.FindControlEntry(3), nullptr);
+    EXPECT_EQ(g.FindControlEntry(4), nullptr);
+    EXPECT_EQ(g.FindControlEntry(2)->control, b);
+    EXPECT_FALSE(g.CurrentlyRegistered(static_cast<VornControl*>(a)));
+
+    // Deleted through one id, it leaves its other ids and the list too.
+    auto* c = Make(0);
+    c->destructions = &deaths;
+    g.RegisterOwner(5, c);
+    g.Register(6, c);
+    g.Register(c);
+    g.DeRegister(5, false);
+    EXPECT_EQ(deaths, 2);
+    EXPECT_EQ(g.FindControlEntry(6), nullptr);
+    EXPECT_FALSE(g.CurrentlyRegistered(static_cast<VornControl*>(c)));
+    IntValChanged hint(1);
+    g.Update(2, b, &hint);
+    EXPECT_EQ(b->log, (Log{"OnUpdate id=2 IntValChanged 1"}));
+    g.Clear();
+}
+
+TEST_F(ControlGroupTest, VirtualControlOwnedUnderSeveralIdsIsDeletedOnce)
+{
+    VornControlGroup g;
+    auto* v = new ProbeVirtual(0, 0, 0, panel, 80, nullptr);
+    v->destructions = &deaths;
+    g.RegisterOwner(80, v);
+    g.RegisterOwner(81, v);
+    g.Register(82, v);
+    g.Register(static_cast<VirtualControl*>(v));
+    g.DeRegister(static_cast<VirtualControl*>(v), false);
+    EXPECT_EQ(deaths, 1);
+    EXPECT_TRUE(g.IsEmpty());
+}
+
 TEST_F(ControlGroupTest, DeRegisterByIdFallsBackToTheVirtualMap)
 {
     VornControlGroup g;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <sstream>
 
 #include <vorn/framework/control.h>
@@ -49,6 +50,16 @@ void DumpEntries(const Map& map)
              << ", control = " << PointerText(entry.control) << ", name = " << entry.name;
         dprintf("%s\n", line.str().c_str());
     }
+}
+
+// Drops every entry of an id map and every list element that points at p; nothing
+// is deleted.
+template <class Map, class T>
+void Forget(Map& map, std::vector<T*>& list, T* p)
+{
+    for (auto it = map.begin(); it != map.end();)
+        it = it->second.control == p ? map.erase(it) : std::next(it);
+    list.erase(std::remove(list.begin(), list.end(), p), list.end());
 }
 
 // Visits the entries of an id map in ascending id while the callee may add or remove
@@ -163,7 +174,11 @@ void VornControlGroup::EraseControlEntry(std::map<unsigned int, VornControlEntry
     // The entry leaves the map first, so a destructor that calls back finds nothing.
     VornControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
     m_controlMap.erase(it);
-    delete doomed;
+    if (doomed) {
+        // Its other ids and the list must not keep pointing at it once it is gone.
+        Forget(m_controlMap, m_controls, doomed);
+        delete doomed;
+    }
 }
 
 void VornControlGroup::EraseVirtualControlEntry(std::map<unsigned int, VirtualControlEntry>::iterator it, bool keep)
@@ -173,7 +188,10 @@ void VornControlGroup::EraseVirtualControlEntry(std::map<unsigned int, VirtualCo
         entry.control->SetGroup(nullptr);
     VirtualControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
     m_virtualControlMap.erase(it);
-    delete doomed;
+    if (doomed) {
+        Forget(m_virtualControlMap, m_virtualControls, doomed);
+        delete doomed;
+    }
 }
 
 void VornControlGroup::DeRegister(MessageReceiver* receiver)
