@@ -3,7 +3,6 @@
 #include <vector>
 
 #include <gtest/gtest.h>
-#include <wx/dcmemory.h>
 
 #include <vorn/assets/wallpaper.h>
 
@@ -13,14 +12,7 @@ namespace {
 
 using Info = WallpaperImageInfo<wxBitmap>;
 
-wxBitmap Solid(int w, int h, const wxColour& colour = *wxRED)
-{
-    wxBitmap bmp(w, h, 24);
-    wxMemoryDC dc(bmp);
-    dc.SetBackground(wxBrush(colour));
-    dc.Clear();
-    return bmp;
-}
+using vorntest::Solid;
 
 std::string PixelOf(const wxBitmap& bmp, int x, int y)
 {

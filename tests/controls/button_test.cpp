@@ -26,20 +26,11 @@ const std::map<VORNIMAGETYPE, wxColour> kStateColours = {
 
 std::string Colour(VORNIMAGETYPE state) { return ColourStr(kStateColours.at(state)); }
 
-wxBitmap* Solid(int w, int h, const wxColour& c)
-{
-    auto* bmp = new wxBitmap(w, h, 24);
-    wxMemoryDC dc(*bmp);
-    dc.SetBackground(wxBrush(c));
-    dc.Clear();
-    return bmp;
-}
-
 // An image set of 12 x 8 images holding the given states.
 void Fill(VornwxBitmapCache& cache, std::initializer_list<VORNIMAGETYPE> states)
 {
     for (VORNIMAGETYPE s : states)
-        cache.AssignImageOwn(s, Solid(12, 8, kStateColours.at(s)));
+        cache.AssignImageOwn(s, NewSolid(12, 8, kStateColours.at(s)));
 }
 
 const std::initializer_list<VORNIMAGETYPE> kAllStates = {2, 3, 4, 5, 6, 7, 8, 9};
@@ -105,8 +96,8 @@ TEST(ButtonImageTest, FallbackChainsEndAtOffAndOn)
 TEST(ButtonImageTest, LookupWalksTheChainToTheFirstImageTheSetHas)
 {
     VornwxBitmapCache cache;
-    cache.AssignImageOwn(VORN_IMAGE_OFF, Solid(4, 4, *wxRED));
-    cache.AssignImageOwn(VORN_IMAGE_ON_MOUSE_OVER, Solid(4, 4, *wxBLUE));
+    cache.AssignImageOwn(VORN_IMAGE_OFF, NewSolid(4, 4, *wxRED));
+    cache.AssignImageOwn(VORN_IMAGE_ON_MOUSE_OVER, NewSolid(4, 4, *wxBLUE));
     const wxBitmap* off = nullptr;
     const wxBitmap* onOver = nullptr;
     cache.GetImage(VORN_IMAGE_OFF, off);
@@ -144,7 +135,7 @@ TEST_F(ButtonTest, SizeFromTheCacheOnlyWithoutAGivenSize)
     EXPECT_EQ(without->GetHeight(), plainControl->GetHeight());
     // A new set is drawn, but the window keeps its size.
     VornwxBitmapCache big;
-    big.AssignImageOwn(VORN_IMAGE_OFF, Solid(40, 40, *wxWHITE));
+    big.AssignImageOwn(VORN_IMAGE_OFF, NewSolid(40, 40, *wxWHITE));
     fromCache->SetImageCache(&big);
     EXPECT_EQ(fromCache->GetWidth(), 12);
     EXPECT_EQ(fromCache->GetImageCache(), &big);

@@ -13,15 +13,6 @@ using namespace vorntest;
 
 namespace {
 
-wxBitmap* Solid(int w, int h, const wxColour& c)
-{
-    auto* bmp = new wxBitmap(w, h, 24);
-    wxMemoryDC dc(*bmp);
-    dc.SetBackground(wxBrush(c));
-    dc.Clear();
-    return bmp;
-}
-
 // Counts its own destruction, to see who deletes it.
 class CountedCache : public VornwxBitmapCache {
 public:
@@ -37,10 +28,10 @@ protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        cache.AssignImageOwn(VORN_IMAGE_OFF, Solid(10, 6, wxColour(255, 0, 0)));
-        cache.AssignImageOwn(VORN_IMAGE_ON, Solid(10, 6, wxColour(0, 255, 0)));
-        cache.AssignImageOwn(VORN_IMAGE_OFF_MOUSE_OVER, Solid(10, 6, wxColour(0, 0, 255)));
-        cache.AssignImageOwn(VORN_IMAGE_DISABLED_OFF, Solid(10, 6, wxColour(128, 128, 128)));
+        cache.AssignImageOwn(VORN_IMAGE_OFF, NewSolid(10, 6, wxColour(255, 0, 0)));
+        cache.AssignImageOwn(VORN_IMAGE_ON, NewSolid(10, 6, wxColour(0, 255, 0)));
+        cache.AssignImageOwn(VORN_IMAGE_OFF_MOUSE_OVER, NewSolid(10, 6, wxColour(0, 0, 255)));
+        cache.AssignImageOwn(VORN_IMAGE_DISABLED_OFF, NewSolid(10, 6, wxColour(128, 128, 128)));
     }
     // Draws with the DC's origin moved to (ox, oy), as a host window would.
     static wxImage DrawAt(VirtualButton& b, int ox, int oy)

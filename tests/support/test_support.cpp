@@ -87,6 +87,17 @@ bool ShowAndWaitPainted(wxTopLevelWindow* tlw, wxWindow* w, int timeoutMs)
     return ok;
 }
 
+wxBitmap Solid(int w, int h, const wxColour& colour)
+{
+    wxBitmap bmp(w, h, 24);
+    {
+        wxMemoryDC dc(bmp);
+        dc.SetBackground(wxBrush(colour));
+        dc.Clear();
+    }
+    return bmp;
+}
+
 std::string ColourStr(const wxColour& c)
 {
     char buf[16];

@@ -51,6 +51,11 @@ wxImage RenderToImage(W* w, wxSize size = wxDefaultSize, const wxColour& clearTo
     return bmp.ConvertToImage();
 }
 
+// A 24-bit bitmap of one colour (red where only the size matters).
+wxBitmap Solid(int w, int h, const wxColour& colour = *wxRED);
+// The same on the heap, for image sets that take ownership.
+inline wxBitmap* NewSolid(int w, int h, const wxColour& colour) { return new wxBitmap(Solid(w, h, colour)); }
+
 // "#RRGGBB" of a pixel, for readable failures.
 std::string PixelStr(const wxImage& img, int x, int y);
 std::string ColourStr(const wxColour& c);
