@@ -79,6 +79,22 @@ TEST(FileAssetTest, OpenReadsWholeFileAndCloseFreesIt)
     EXPECT_EQ(asset.GetSize(), 6);
 }
 
+TEST(FileAssetTest, ConvertedTextOutlivesCloseAndReopen)
+{
+    TempDir dir;
+    const std::string path = dir.Write("t.txt", "a\r\nb");
+    FileAsset asset(path);
+    ASSERT_TRUE(asset.Open());
+    EXPECT_STREQ(asset.GetTextPtr(), "a\nb");
+    ASSERT_TRUE(asset.Close());
+
+    dir.Write("t.txt", "changed");
+    ASSERT_TRUE(asset.Open());
+    EXPECT_EQ(asset.GetSize(), 7); // the bytes are read again...
+    EXPECT_EQ(std::string(reinterpret_cast<const char*>(asset.GetDataPtr()), 7), "changed");
+    EXPECT_STREQ(asset.GetTextPtr(), "a\nb"); // ...but the text is converted only once
+}
+
 TEST(FileAssetTest, EmptyFileOpensWithSizeZero)
 {
     TempDir dir;
