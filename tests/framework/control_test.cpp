@@ -298,6 +298,28 @@ TEST_F(VornControlTest, SecondControlWithTakenIdDoesNotRemoveTheFirst)
     EXPECT_TRUE(group.IsEmpty());
 }
 
+// A control refused for a taken id still names the group; the group's end must not leave
+// it pointing at a dead group.
+TEST_F(VornControlTest, ControlWhoseIdWasTakenOutlivesItsGroup)
+{
+    ProbeControl* second = nullptr;
+    ProbeControl* third = nullptr;
+    {
+        VornControlGroup group;
+        new ProbeControl(0, 0, 10, 10, panel, 610, &group);
+        second = new ProbeControl(0, 0, 10, 10, panel, 610, &group);
+        third = new ProbeControl(0, 0, 10, 10, panel, 610, nullptr);
+        third->SetGroup(&group);
+        EXPECT_EQ(group.FindControlEntry(610)->control->GetGroup(), &group);
+        EXPECT_EQ(second->GetGroup(), &group);
+        EXPECT_EQ(third->GetGroup(), &group);
+    }
+    EXPECT_EQ(second->GetGroup(), nullptr);
+    EXPECT_EQ(third->GetGroup(), nullptr);
+    delete second; // must not reach the dead group
+    delete third;
+}
+
 TEST_F(VornControlTest, HintEventEndsInOnUpdate)
 {
     auto* other = new ProbeControl(0, 0, 5, 5, panel, -1, nullptr);

@@ -167,6 +167,20 @@ TEST_F(VirtualControlTest, DestructionLeavesARealControlUnderTheSameIdAlone)
     g.Clear();
 }
 
+TEST_F(VirtualControlTest, VirtualControlWhoseIdWasTakenOutlivesItsGroup)
+{
+    ProbeVirtual* second = nullptr;
+    {
+        VornControlGroup g;
+        ProbeVirtual first(0, 0, 0, panel, 47, &g);
+        second = new ProbeVirtual(0, 0, 0, panel, 47, &g);
+        EXPECT_EQ(g.FindVirtualControlEntry(47)->control, &first);
+        EXPECT_EQ(second->GetGroup(), &g);
+    }
+    EXPECT_EQ(second->GetGroup(), nullptr);
+    delete second; // must not reach the dead group
+}
+
 TEST_F(VirtualControlTest, OwnedVirtualControlIsDeletedByItsGroup)
 {
     int deaths = 0;

@@ -48,6 +48,7 @@ VornControl::~VornControl()
     group->DeRegister(this, true);
     while (group->CurrentlyRegistered(this))
         group->DeRegister(this);
+    StoreGroup(nullptr);
 }
 
 bool VornControl::Create(int x, int y, int w, int h, wxWindow* parent, int id, VornControlGroup* group,
@@ -68,14 +69,25 @@ bool VornControl::Create(int x, int y, wxWindow* parent, int id, VornControlGrou
 // With id -1 the toolkit chose a fresh id, which is the one we register under.
 void VornControl::RegisterWithGroup(VornControlGroup* group, int id)
 {
-    m_group = group;
+    StoreGroup(group);
     if (group)
         group->Register(id == -1 ? GetId() : static_cast<unsigned int>(id), this);
 }
 
+void VornControl::StoreGroup(VornControlGroup* group)
+{
+    if (group == m_group)
+        return;
+    if (m_group)
+        m_group->SetMember(this, false);
+    m_group = group;
+    if (group)
+        group->SetMember(this, true);
+}
+
 void VornControl::SetGroup(VornControlGroup* group)
 {
-    m_group = group;
+    StoreGroup(group);
     if (group)
         group->Register(GetId(), this);
 }

@@ -110,6 +110,8 @@ protected:
 
 private:
     void RegisterWithGroup(VornControlGroup* group, int id);
+    // Every change of the group pointer goes through here, so the group knows who names it.
+    void StoreGroup(VornControlGroup* group);
     void StoreMetas(const wxMouseEvent& event);
     void ButtonEvent(const wxMouseEvent& event, bool right, bool down);
 

@@ -80,6 +80,11 @@ void ForEachEntry(Map& map, Fn fn)
 VornControlGroup::~VornControlGroup()
 {
     Clear();
+    // Controls refused for a taken id still name this group: they must not call it dead.
+    while (!m_members.empty())
+        m_members.front()->SetGroup(nullptr);
+    while (!m_virtualMembers.empty())
+        m_virtualMembers.front()->SetGroup(nullptr);
 }
 
 // ---- registration ----
@@ -289,6 +294,20 @@ void VornControlGroup::Clear()
     while (!m_receivers.empty())
         DeRegister(m_receivers.front());
     m_parentGroup = nullptr;
+}
+
+void VornControlGroup::SetMember(VornControl* control, bool member)
+{
+    RemoveFirst(m_members, control);
+    if (member)
+        m_members.push_back(control);
+}
+
+void VornControlGroup::SetMember(VirtualControl* control, bool member)
+{
+    RemoveFirst(m_virtualMembers, control);
+    if (member)
+        m_virtualMembers.push_back(control);
 }
 
 // ---- queries ----

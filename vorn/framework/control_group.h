@@ -107,6 +107,15 @@ protected:
     std::vector<MessageReceiver*> m_receivers;
 
 private:
+    friend class VornControl;
+    friend class VirtualControl;
+    // Everything whose group pointer names this group, registered or not (a taken id
+    // refuses a control that still names the group); kept up to date by the controls.
+    std::vector<VornControl*> m_members;
+    std::vector<VirtualControl*> m_virtualMembers;
+    void SetMember(VornControl* control, bool member);
+    void SetMember(VirtualControl* control, bool member);
+
     void InsertControl(unsigned int id, VornControl* control, bool own, std::string name);
     void InsertVirtualControl(unsigned int id, VirtualControl* control, bool own);
     // Removes one map entry, deleting an owned control unless keep is set.

@@ -135,6 +135,7 @@ VirtualControl::~VirtualControl()
     group->DeRegister(this, true);
     while (group->CurrentlyRegistered(this))
         group->DeRegister(static_cast<VirtualControl*>(this));
+    SetGroup(nullptr);
 }
 
 bool VirtualControl::Create(int x, int y, int w, int h, int arg, wxWindow* host, int id, VornControlGroup* group)
@@ -151,9 +152,20 @@ bool VirtualControl::Create(int x, int y, int arg, wxWindow* host, int id, VornC
     return ok;
 }
 
+void VirtualControl::SetGroup(VornControlGroup* group)
+{
+    if (group == m_group)
+        return;
+    if (m_group)
+        m_group->SetMember(this, false);
+    m_group = group;
+    if (group)
+        group->SetMember(this, true);
+}
+
 void VirtualControl::RegisterWithGroup(VornControlGroup* group)
 {
-    m_group = group;
+    SetGroup(group);
     if (group)
         group->Register(static_cast<unsigned int>(m_id), this);
 }

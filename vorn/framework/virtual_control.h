@@ -138,7 +138,8 @@ public:
     bool IsDirty() const { return m_dirty; }
     void SetDirty() { m_dirty = true; }
     VornControlGroup* GetGroup() const { return m_group; }
-    void SetGroup(VornControlGroup* group) { m_group = group; }
+    // Only stores the group (and lets it know who names it); registration is separate.
+    void SetGroup(VornControlGroup* group);
 
 protected:
     VornControlGroup* m_group = nullptr;
