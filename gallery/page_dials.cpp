@@ -38,32 +38,30 @@ DialColours LoadColours(AssetManager* assets)
     return c;
 }
 
-class DialsPage : public wxPanel, public GalleryDemo {
+class DialsPage : public ValueGroupPage {
 public:
-    DialsPage(wxWindow* parent, GalleryContext& context) : wxPanel(parent), m_context(context)
+    DialsPage(wxWindow* parent, GalleryContext& context) : ValueGroupPage(parent, context)
     {
         const DialColours colours = LoadColours(context.assets);
         SetBackgroundColour(colours.page);
         SetForegroundColour(colours.text);
-        m_group.Register(context.log);
 
         auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(new wxStaticText(this, wxID_ANY,
-                                    "Drag round a dial: its knob follows the pointer. Hold Shift or Alt to turn it "
-                                    "a tenth as fast, smoothly across the zero direction.\nDrag the clippers down to "
-                                    "open them (60 pixels for a quarter turn, ten times that with Shift or Alt)."),
-                   0, wxALL, 8);
+        AddIntro(this, sizer,
+                 "Drag round a dial: its knob follows the pointer. Hold Shift or Alt to turn it a tenth as fast, "
+                 "smoothly across the zero direction.\nDrag the clippers down to open them (60 pixels for a "
+                 "quarter turn, ten times that with Shift or Alt).");
 
         {
             // The plain dial draws only its knob: a darker ground shows where to drag.
-            wxPanel* holder = MakeHolder(100, 100, colours.page.ChangeLightness(80));
+            wxPanel* holder = MakeHolder(this, 100, 100, colours.page.ChangeLightness(80));
             m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, holder, wxID_ANY, &m_group);
             m_plain->SetName("VornAngleControl");
             m_plain->SetValue(0.125f, false);
             AddRow(sizer, holder, m_plain, "VornAngleControl (plain: a square knob on the circle)", true);
         }
         {
-            wxPanel* holder = MakeHolder(200, 64, colours.page);
+            wxPanel* holder = MakeHolder(this, 200, 64, colours.page);
             m_drawn = new HostValueSlider<VornAngleControlB>(colours.line, colours.background, 0, 0, 200, 64, holder,
                                                              wxID_ANY, &m_group);
             m_drawn->SetName("VornAngleControlB");
@@ -71,7 +69,7 @@ public:
             AddRow(sizer, holder, m_drawn, "VornAngleControlB (drawn)", true);
         }
         {
-            wxPanel* holder = MakeHolder(120, 56, colours.page);
+            wxPanel* holder = MakeHolder(this, 120, 56, colours.page);
             m_clippers = new HostValueSlider<VornAngleClippers>(colours.background, colours.line, colours.second, 60,
                                                                 0, 0, 120, 56, holder, wxID_ANY, &m_group);
             m_clippers->SetName("VornAngleClippers");
@@ -79,12 +77,6 @@ public:
             AddRow(sizer, holder, m_clippers, "VornAngleClippers", false);
         }
         SetSizer(sizer);
-    }
-
-    ~DialsPage() override
-    {
-        m_group.DeRegister(m_context.log);
-        DestroyChildren(); // the dials leave the group while it still exists
     }
 
     // Turns the plain dial by hand, the drawn one coarsely then finely across its zero
@@ -114,33 +106,14 @@ public:
     }
 
 private:
-    // Library controls are placed by position inside their parent: each sits in a holder
-    // of its size so that the page can use sizers.
-    wxPanel* MakeHolder(int width, int height, const wxColour& background)
-    {
-        auto* holder = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(width, height));
-        holder->SetBackgroundColour(background);
-        holder->SetMinSize(wxSize(width, height));
-        return holder;
-    }
-
     template <class Dial>
     void AddRow(wxSizer* sizer, wxPanel* holder, HostValueSlider<Dial>* dial, const std::string& label, bool zero)
     {
-        sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
-        auto* row = new wxBoxSizer(wxHORIZONTAL);
-        row->Add(holder, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 16);
-        auto* controls = new wxBoxSizer(wxVERTICAL);
-        ValueRowActions actions;
-        actions.setValue = [dial](double v, bool notify) { dial->SetValue(v, notify); };
-        actions.valueInterface = dial;
-        controls->Add(MakeHostRow(this, dial, label, actions, m_context));
+        wxSizer* controls = AddValueRow(this, sizer, holder, dial, label, m_context);
         if constexpr (std::is_base_of_v<VornAngleControl, Dial>) {
             if (zero)
                 controls->Add(MakeDirectionRow(dial, label), 0, wxTOP, 4);
         }
-        row->Add(controls, 0, wxALIGN_CENTER_VERTICAL);
-        sizer->Add(row, 0, wxLEFT | wxTOP, 8);
     }
 
     // The zero direction and the clockwise flag the host keeps with a direction dial.
@@ -169,8 +142,6 @@ private:
         return row;
     }
 
-    GalleryContext& m_context;
-    VornControlGroupValue m_group;
     HostValueSlider<VornAngleControl>* m_plain = nullptr;
     HostValueSlider<VornAngleControlB>* m_drawn = nullptr;
     HostValueSlider<VornAngleClippers>* m_clippers = nullptr;

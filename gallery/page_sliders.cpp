@@ -36,26 +36,14 @@ SliderColours LoadColours(AssetManager* assets)
     return c;
 }
 
-// Library controls are placed by position inside their parent: each sits in a holder
-// panel of its size so that the page can use sizers.
-wxPanel* MakeHolder(wxWindow* parent, int width, int height, const wxColour& background)
-{
-    auto* holder = new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxSize(width, height));
-    holder->SetBackgroundColour(background);
-    holder->SetMinSize(wxSize(width, height));
-    return holder;
-}
-
-// Keeps the page's group alive as long as the page, and takes the log off the group
-// before the controls go. The skin's images belong to the asset manager.
-class SlidersPage : public wxPanel, public GalleryDemo {
+// The skin's images belong to the asset manager.
+class SlidersPage : public ValueGroupPage {
 public:
     SlidersPage(wxWindow* parent, GalleryContext& context)
-        : wxPanel(parent), m_context(context), m_colours(LoadColours(context.assets))
+        : ValueGroupPage(parent, context), m_colours(LoadColours(context.assets))
     {
         SetBackgroundColour(m_colours.page);
         SetForegroundColour(m_colours.text);
-        m_group.Register(context.log);
         const bool skinned = context.assets && LoadSliderArt(*context.assets, m_art);
         const std::string hint = context.assets ? context.assets->GetMessage("sliders_hint")
                                                 : "Drag a knob, or press on the track to jump.";
@@ -112,12 +100,6 @@ public:
         SetSizer(sizer);
     }
 
-    ~SlidersPage() override
-    {
-        m_group.DeRegister(m_context.log);
-        DestroyChildren(); // the sliders leave the group while it still exists
-    }
-
     // Drags the bitmap slider's knob, then presses on the drawn slider's track.
     void RunDemo() override
     {
@@ -138,19 +120,10 @@ private:
     template <class Slider>
     void AddRow(wxSizer* sizer, wxPanel* holder, HostValueSlider<Slider>* slider, const std::string& label)
     {
-        sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
-        auto* row = new wxBoxSizer(wxHORIZONTAL);
-        row->Add(holder, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 16);
-        ValueRowActions actions;
-        actions.setValue = [slider](double v, bool notify) { slider->SetValue(v, notify); };
-        actions.valueInterface = slider;
-        row->Add(MakeHostRow(this, slider, label, actions, m_context), 0, wxALIGN_CENTER_VERTICAL);
-        sizer->Add(row, 0, wxLEFT | wxTOP, 8);
+        AddValueRow(this, sizer, holder, slider, label, m_context);
     }
 
-    GalleryContext& m_context;
     SliderColours m_colours;
-    VornControlGroupValue m_group;
     SliderArt m_art;
     VornSlider* m_sliderA = nullptr;
     VornSlider* m_sliderB = nullptr;

@@ -51,9 +51,9 @@ BitmapA Transposed(const BitmapA& source)
     return out;
 }
 
-class WheelPage : public wxPanel, public GalleryDemo, public MessageReceiver {
+class WheelPage : public ValueGroupPage, public MessageReceiver {
 public:
-    WheelPage(wxWindow* parent, GalleryContext& context) : wxPanel(parent), m_context(context)
+    WheelPage(wxWindow* parent, GalleryContext& context) : ValueGroupPage(parent, context)
     {
         wxColour background = kFallbackBackground, text(220, 220, 220);
         if (context.assets) {
@@ -62,15 +62,13 @@ public:
         }
         SetBackgroundColour(background);
         SetForegroundColour(text);
-        m_group.Register(context.log);
         m_group.Register(static_cast<MessageReceiver*>(this));
 
         auto* sizer = new wxBoxSizer(wxVERTICAL);
-        sizer->Add(new wxStaticText(this, wxID_ANY,
-                                    "Drag along a wheel: to the right (or upward) raises the value; 350 pixels "
-                                    "change it by its own size at the press.\nHold Shift or Alt for ten times finer "
-                                    "steps. A value within a millionth of zero snaps to zero at the release."),
-                   0, wxALL, 8);
+        AddIntro(this, sizer,
+                 "Drag along a wheel: to the right (or upward) raises the value; 350 pixels change it by its own "
+                 "size at the press.\nHold Shift or Alt for ten times finer steps. A value within a millionth of "
+                 "zero snaps to zero at the release.");
 
         WheelImages lying, tree;
         if (!LoadWheel(context.assets, vornskin::kWheelFrame, vornskin::kWheelTexture, vornskin::kWheelMask, lying) ||
@@ -93,12 +91,7 @@ public:
         SetSizer(sizer);
     }
 
-    ~WheelPage() override
-    {
-        m_group.DeRegister(m_context.log);
-        m_group.DeRegister(static_cast<MessageReceiver*>(this));
-        DestroyChildren(); // the wheels leave the group while it still exists
-    }
+    ~WheelPage() override { m_group.DeRegister(static_cast<MessageReceiver*>(this)); }
 
     // The readouts follow every value the wheels report.
     void OnMessage(unsigned int, VornControl* control, VornControlHint* hint) override
@@ -141,10 +134,7 @@ private:
                                     const std::string& label, float value)
     {
         sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
-        // Library controls are placed by position inside their parent: each sits in a
-        // holder of its size so that the page can use sizers.
-        auto* holder = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(images.frame->width, images.frame->height));
-        holder->SetMinSize(holder->GetSize());
+        wxPanel* holder = MakeHolder(this, images.frame->width, images.frame->height);
         auto* wheel = new VornThumbWheelControl(images.frame, images.texture, images.mask, 0, 0, vertical, period,
                                                 holder, wxID_ANY, &m_group);
         wheel->SetName(wxString::FromUTF8(label));
@@ -230,8 +220,6 @@ private:
         sizer->Add(second, 0, wxLEFT | wxTOP, 8);
     }
 
-    GalleryContext& m_context;
-    VornControlGroupValue m_group;
     BitmapA m_uprightFrame, m_uprightTexture, m_uprightMask;
     std::vector<Row> m_rows;
     VornThumbWheelControl* m_lying = nullptr;
