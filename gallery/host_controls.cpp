@@ -5,24 +5,12 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
-wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& label,
-                     const ValueRowActions& actions, GalleryContext& context)
+void AddEnableShow(wxWindow* parent, wxSizer* row, VornControl* control, const std::string& label, EventLog* log)
 {
-    auto* row = new wxBoxSizer(wxHORIZONTAL);
     auto* enabled = new wxCheckBox(parent, wxID_ANY, "enabled");
     enabled->SetValue(true);
     auto* visible = new wxCheckBox(parent, wxID_ANY, "visible");
     visible->SetValue(true);
-    auto* value = new wxSpinCtrlDouble(parent, wxID_ANY, "0.5", wxDefaultPosition, wxDefaultSize,
-                                       wxSP_ARROW_KEYS, 0.0, 1.0, 0.5, 0.05);
-    auto* notify = new wxCheckBox(parent, wxID_ANY, "notify");
-    auto* set = new wxButton(parent, wxID_ANY, "SetValue", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    auto* post = new wxButton(parent, wxID_ANY, "hint event", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-    auto* viaInterface = new wxButton(parent, wxID_ANY, "RealVal", wxDefaultPosition, wxDefaultSize,
-                                      wxBU_EXACTFIT);
-    auto* readout = new wxButton(parent, wxID_ANY, "read", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
-
-    EventLog* log = context.log;
     enabled->Bind(wxEVT_CHECKBOX, [=](wxCommandEvent& e) {
         control->SetEnabled(e.IsChecked());
         log->Note(label + (e.IsChecked() ? " enabled" : " disabled"));
@@ -34,6 +22,25 @@ wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& 
             control->Hide();
         log->Note(label + (e.IsChecked() ? " shown" : " hidden"));
     });
+    row->Add(enabled, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
+    row->Add(visible, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
+}
+
+wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& label,
+                     const ValueRowActions& actions, GalleryContext& context)
+{
+    auto* row = new wxBoxSizer(wxHORIZONTAL);
+    EventLog* log = context.log;
+    AddEnableShow(parent, row, control, label, log);
+    auto* value = new wxSpinCtrlDouble(parent, wxID_ANY, "0.5", wxDefaultPosition, wxDefaultSize,
+                                       wxSP_ARROW_KEYS, 0.0, 1.0, 0.5, 0.05);
+    auto* notify = new wxCheckBox(parent, wxID_ANY, "notify");
+    auto* set = new wxButton(parent, wxID_ANY, "SetValue", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    auto* post = new wxButton(parent, wxID_ANY, "hint event", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+    auto* viaInterface = new wxButton(parent, wxID_ANY, "RealVal", wxDefaultPosition, wxDefaultSize,
+                                      wxBU_EXACTFIT);
+    auto* readout = new wxButton(parent, wxID_ANY, "read", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
+
     set->Bind(wxEVT_BUTTON, [=](wxCommandEvent&) {
         actions.setValue(value->GetValue(), notify->IsChecked());
         log->Note(label + wxString::Format(" SetValue(%g, %s)", value->GetValue(),
@@ -57,8 +64,6 @@ wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& 
         log->Note(label + wxString::Format(" RealVal::GetValue -> %g", v).utf8_string());
     });
 
-    row->Add(enabled, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-    row->Add(visible, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
     row->Add(value, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     row->Add(notify, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 4);
     row->Add(set, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 2);

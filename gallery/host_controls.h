@@ -44,6 +44,10 @@ struct ValueRowActions {
     RealVal* valueInterface = nullptr;
 };
 
+// The "enabled" and "visible" boxes a host row starts with, added to `row`; both log
+// what they do.
+void AddEnableShow(wxWindow* parent, wxSizer* row, VornControl* control, const std::string& label, EventLog* log);
+
 wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& label,
                      const ValueRowActions& actions, GalleryContext& context);
 

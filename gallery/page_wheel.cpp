@@ -6,7 +6,6 @@
 #include <vector>
 
 #include <wx/button.h>
-#include <wx/checkbox.h>
 #include <wx/sizer.h>
 #include <wx/stattext.h>
 #include <wx/textctrl.h>
@@ -157,27 +156,11 @@ private:
                          wxStaticText* readout)
     {
         EventLog* log = m_context.log;
-        auto* enabled = new wxCheckBox(this, wxID_ANY, "enabled");
-        enabled->SetValue(true);
-        enabled->Bind(wxEVT_CHECKBOX, [=](wxCommandEvent& e) {
-            wheel->SetEnabled(e.IsChecked());
-            log->Note(label + (e.IsChecked() ? " enabled" : " disabled"));
-        });
-        auto* visible = new wxCheckBox(this, wxID_ANY, "visible");
-        visible->SetValue(true);
-        visible->Bind(wxEVT_CHECKBOX, [=](wxCommandEvent& e) {
-            if (e.IsChecked())
-                wheel->Show();
-            else
-                wheel->Hide();
-            log->Note(label + (e.IsChecked() ? " shown" : " hidden"));
-        });
+        AddEnableShow(this, first, wheel, label, log);
         auto* read = new wxButton(this, wxID_ANY, "read", wxDefaultPosition, wxDefaultSize, wxBU_EXACTFIT);
         read->Bind(wxEVT_BUTTON, [=](wxCommandEvent&) {
             log->Note(label + wxString::Format(" GetCurrentValue -> %g", wheel->GetCurrentValue()).utf8_string());
         });
-        first->Add(enabled, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 6);
-        first->Add(visible, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 10);
         first->Add(read, 0, wxALIGN_CENTER_VERTICAL);
         sizer->Add(first, 0, wxLEFT | wxTOP, 8);
 
