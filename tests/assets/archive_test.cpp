@@ -316,6 +316,17 @@ TEST_F(ArchiveTest, DiscoveryKeepsNumberedArchivesInNumberOrder)
     EXPECT_EQ(diagnostics.debug, (std::vector<std::string>{dir.Root() + "\n"}));
 }
 
+TEST_F(ArchiveTest, DiscoveryKeepsNamesThatAreNotUtf8)
+{
+    dir.Write("res_2_caf\xe9.vrk", RawArchive("ab", "x.txt NONE NONE NONE 4 6\n"));
+    const std::vector<ArchiveAssetLoader*> loaders = ArchiveAssetLoader::GetArchiveAssetLoaders(dir.Root(), "res");
+    ASSERT_EQ(loaders.size(), 1u);
+    EXPECT_EQ(loaders[0]->GetPath(), dir.Root() + "res_2_caf\xe9.vrk");
+    manager.SetAssetLoader(loaders[0]);
+    ASSERT_TRUE(manager.LoadAssets());
+    EXPECT_EQ(Content("x.txt"), "ab");
+}
+
 TEST_F(ArchiveTest, DiscoveryInMissingDirectoryFindsNothing)
 {
     EXPECT_TRUE(ArchiveAssetLoader::GetArchiveAssetLoaders(dir.Root() + "absent/", "res").empty());

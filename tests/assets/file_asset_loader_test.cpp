@@ -142,6 +142,19 @@ TEST_F(FileAssetLoaderTest, EmptyPlatformScansRootTwiceWithoutDuplicates)
     EXPECT_EQ(Variants(manager, "b.png"), (std::vector<std::string>{"/en/"}));
 }
 
+TEST_F(FileAssetLoaderTest, NamesThatAreNotUtf8KeepTheirBytesAndOpen)
+{
+    // A tree copied from a system that writes file names in Latin-1.
+    dir.Write("Caf\xe9.txt", "latin");
+    dir.Write("linux/men\xfc.txt", "menu");
+    dir.Write("caf\xc3\xa9.txt", "utf-8");
+    Load();
+    EXPECT_EQ(manager.GetAssetCount(), 3u);
+    EXPECT_EQ(TextOf(manager, "caf\xe9.txt"), "latin");
+    EXPECT_EQ(TextOf(manager, "MEN\xfc.TXT"), "menu");
+    EXPECT_EQ(TextOf(manager, "caf\xc3\xa9.txt"), "utf-8");
+}
+
 TEST(FileAssetLoaderInit, ShortRootsAreRefused)
 {
     FileAssetLoader loader;

@@ -208,8 +208,7 @@ std::vector<ArchiveAssetLoader*> ArchiveAssetLoader::GetArchiveAssetLoaders(std:
     };
     std::vector<Found> found;
     for (const std::string& path : FindFiles(pattern)) {
-        const wxString unixPath = wxString::FromUTF8(path.c_str());
-        const std::string name = ToLower(std::string(wxFileNameFromPath(unixPath).utf8_str().data()));
+        const std::string name = ToLower(PathFromWx(wxFileNameFromPath(PathToWx(path))));
         if (name.size() <= extension.size() || !EndsWith(name, extension) || name.compare(0, prefix.size(), prefix) != 0)
             continue;
         const long number = ArchiveNumber(name, prefix);

@@ -7,6 +7,7 @@
 #include <wx/file.h>
 #include <wx/log.h>
 
+#include <vorn/assets/file_search.h>
 #include <vorn/util/text.h>
 
 namespace {
@@ -68,7 +69,7 @@ bool FileAsset::Open()
             return false;
         wxLogNull quiet; // a vanished or unreadable file is reported by the result
         wxFile file;
-        if (!file.Open(wxString::FromUTF8(m_path.c_str()), wxFile::read))
+        if (!file.Open(PathToWx(m_path), wxFile::read))
             return false;
         const wxFileOffset length = file.Length();
         if (length < 0 || length > INT_MAX)

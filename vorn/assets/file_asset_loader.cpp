@@ -57,10 +57,10 @@ void FileAssetLoader::ScanPass(AssetManager& manager, const std::string& pattern
         return;
     for (const std::string& path : FindFiles(pattern)) {
         wxString base, ext;
-        wxFileName::SplitPath(wxString::FromUTF8(path.c_str()), nullptr, &base, &ext);
-        const wxString name = base + "." + ext;
+        wxFileName::SplitPath(PathToWx(path), nullptr, &base, &ext);
+        const std::string name = PathFromWx(base + "." + ext);
         FileAsset* asset = new FileAsset(path);
-        asset->SetName(name.utf8_str().data());
+        asset->SetName(name.c_str());
         asset->SetPlatform(platform);
         asset->SetLanguageMajor(languageMajor);
         asset->SetLanguageMinor(languageMinor);

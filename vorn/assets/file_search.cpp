@@ -7,23 +7,20 @@
 #include <wx/filename.h>
 #include <wx/log.h>
 
-namespace {
-
-wxString Wx(const std::string& text)
+wxString PathToWx(const std::string& path)
 {
-    return wxString::FromUTF8(text.c_str());
+    return wxString(path.c_str(), *wxConvFileName);
 }
 
-std::string Narrow(const wxString& text)
+std::string PathFromWx(const wxString& path)
 {
-    return std::string(text.utf8_str().data());
+    const wxScopedCharBuffer bytes = path.mb_str(*wxConvFileName);
+    return bytes.data() ? std::string(bytes.data()) : std::string();
 }
-
-} // namespace
 
 bool SearchDirectoryExists(const std::string& pattern)
 {
-    const wxString dir = wxPathOnly(Wx(pattern));
+    const wxString dir = wxPathOnly(PathToWx(pattern));
     return !dir.empty() && wxDirExists(dir);
 }
 
@@ -32,7 +29,7 @@ std::vector<std::string> FindFiles(const std::string& pattern)
     std::vector<std::string> paths;
     if (!SearchDirectoryExists(pattern))
         return paths;
-    const wxString full = Wx(pattern);
+    const wxString full = PathToWx(pattern);
     const wxString dirPath = wxPathOnly(full);
     wxString spec = wxFileNameFromPath(full);
     if (spec == "*.*")
@@ -44,9 +41,9 @@ std::vector<std::string> FindFiles(const std::string& pattern)
     std::vector<std::string> names;
     wxString name;
     for (bool more = dir.GetFirst(&name, spec, wxDIR_FILES); more; more = dir.GetNext(&name))
-        names.push_back(Narrow(name));
+        names.push_back(PathFromWx(name));
     std::sort(names.begin(), names.end());
-    std::string prefix = Narrow(dirPath);
+    std::string prefix = PathFromWx(dirPath);
     if (prefix.empty() || prefix.back() != '/')
         prefix += '/';
     for (const std::string& n : names)

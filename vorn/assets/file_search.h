@@ -4,6 +4,13 @@
 #include <string>
 #include <vector>
 
+#include <wx/string.h>
+
+// Paths are the file system's bytes, which need not be UTF-8 (a tree copied from a
+// Latin-1 system); these convert them to and from toolkit strings and back unchanged.
+wxString PathToWx(const std::string& path);
+std::string PathFromWx(const wxString& path);
+
 // True when the directory part of the pattern exists.
 bool SearchDirectoryExists(const std::string& pattern);
 
