@@ -103,6 +103,35 @@ TEST(WxImageFilter, CopiesShareTheImageAndCreateClearActOnIt)
     EXPECT_FALSE(b.WritePixel(0, 0, ColorA()));
 }
 
+TEST(WxImageFilter, FollowsTheImageTheHostRemakes)
+{
+    // The filter holds only the image: a size or buffer the host gives the image later is
+    // the one it reads and writes.
+    wxImage img(4, 3, true);
+    FilterPtr f = CreateFilter(img);
+    ASSERT_TRUE(f);
+    img.Create(6, 5, true);
+    EXPECT_EQ(f->GetWidth(), 6);
+    EXPECT_EQ(f->GetHeight(), 5);
+    EXPECT_TRUE(f->WritePixel(5, 4, ColorA(1, 1, 1)));
+    EXPECT_EQ(At(img, 5, 4), Rgb({255, 255, 255}));
+    img = Numbered(2, 2);
+    EXPECT_EQ(f->GetWidth(), 2);
+    ColorA c;
+    ASSERT_TRUE(f->ReadPixel(c, 1, 0));
+    EXPECT_DOUBLE_EQ(c.r, 0.00392156862745098);
+    EXPECT_FALSE(f->WritePixel(2, 0, ColorA(1, 1, 1)));
+    // Writes by the host and by the filter keep meeting in the same pixels.
+    img.SetRGB(0, 1, 9, 9, 9);
+    ASSERT_TRUE(f->ReadPixel(c, 0, 1));
+    EXPECT_DOUBLE_EQ(c.g, 9 * 0.00392156862745098);
+    ASSERT_TRUE(f->WritePixel(0, 1, ColorA(0, 0, 1)));
+    EXPECT_EQ(At(img, 0, 1), Rgb({0, 0, 255}));
+    img.Destroy();
+    EXPECT_EQ(f->GetWidth(), 0);
+    EXPECT_FALSE(f->WritePixel(0, 0, ColorA(1, 1, 1)));
+}
+
 TEST(WxImageFilter, DrawingThroughImageFilters)
 {
     wxImage img(12, 8, true);

@@ -31,12 +31,22 @@ const Color kMirrorColour(0.1, 0.4, 0.4);
 
 // ---- BasicwxImageFilter ----------------------------------------------------------------
 
-void BasicwxImageFilter::Attach()
+BasicwxImageFilter::~BasicwxImageFilter()
 {
-    View& v = *m_view;
-    v.data = m_image->IsOk() ? m_image->GetData() : nullptr;
-    v.width = v.data ? m_image->GetWidth() : 0;
-    v.height = v.data ? m_image->GetHeight() : 0;
+    if (m_seen)
+        m_seen->DecRef();
+}
+
+void BasicwxImageFilter::See() const
+{
+    if (m_seen)
+        m_seen->DecRef();
+    m_seen = m_image->GetRefData();
+    if (m_seen)
+        m_seen->IncRef();
+    m_data = m_seen ? m_image->GetData() : nullptr;
+    m_width = m_data ? m_image->GetWidth() : 0;
+    m_height = m_data ? m_image->GetHeight() : 0;
 }
 
 bool BasicwxImageFilter::WritePixel(int x, int y, const ColorA& c)
@@ -70,25 +80,27 @@ bool BasicwxImageFilter::WritePixelI(int x, int y, const ColorA& c, double inten
     return true;
 }
 
-int BasicwxImageFilter::GetWidth() const { return m_view->width; }
-int BasicwxImageFilter::GetHeight() const { return m_view->height; }
-
-void BasicwxImageFilter::Clear()
+int BasicwxImageFilter::GetWidth() const
 {
-    m_image->Destroy();
-    Attach();
+    Sync();
+    return m_width;
 }
+
+int BasicwxImageFilter::GetHeight() const
+{
+    Sync();
+    return m_height;
+}
+
+void BasicwxImageFilter::Clear() { m_image->Destroy(); }
 
 bool BasicwxImageFilter::Create(int width, int height)
 {
     if (width <= 0 || height <= 0) {
         m_image->Destroy();
-        Attach();
         return false;
     }
-    const bool ok = m_image->Create(width, height, true);
-    Attach();
-    return ok;
+    return m_image->Create(width, height, true);
 }
 
 FilterPtr CreateFilter(wxImage& image)

@@ -12,13 +12,15 @@
 // A filter over a wxImage it does not own (3 bytes a pixel, rows top to bottom).
 // Writes store truncate(component x 255.0 + 0.5) per channel (components outside 0..1
 // are clamped first); alpha is ignored. Reads give channel / 255 and alpha 1.0.
-// The filter keeps the image's pixel buffer and size at hand, shared with its copies
-// (pixel access is the hot path of every control drawn in software): while a filter
-// lives, resize or recreate the image only through a filter's Create and Clear.
+// The filter keeps the image's buffer and size at hand (pixel access is the hot path of
+// every control drawn in software) and looks again whenever the image holds other data,
+// so it stays valid when the image is recreated, resized or reassigned behind its back.
 class BasicwxImageFilter : public Filter {
 public:
-    explicit BasicwxImageFilter(wxImage& image) : m_image(&image), m_view(std::make_shared<View>()) { Attach(); }
-    BasicwxImageFilter(const BasicwxImageFilter&) = default; // shares the image
+    explicit BasicwxImageFilter(wxImage& image) : m_image(&image) {}
+    BasicwxImageFilter(const BasicwxImageFilter& other) : Filter(other), m_image(other.m_image) {} // shares the image
+    BasicwxImageFilter& operator=(const BasicwxImageFilter&) = delete;
+    ~BasicwxImageFilter() override;
 
     bool WritePixel(int x, int y, const ColorA& colour) override;
     bool ReadPixel(ColorA& colour, int x, int y) override;
@@ -31,21 +33,28 @@ public:
     bool Create(int width, int height) override;
 
 private:
-    struct View {
-        unsigned char* data = nullptr;
-        int width = 0;
-        int height = 0;
-    };
-    void Attach();
+    // Takes up the image's current data when it is not the data last seen.
+    void Sync() const
+    {
+        if (m_image->GetRefData() != m_seen)
+            See();
+    }
+    void See() const;
     unsigned char* PixelAt(int x, int y) const
     {
-        const View& v = *m_view;
-        if (x < 0 || y < 0 || x >= v.width || y >= v.height)
+        Sync();
+        if (x < 0 || y < 0 || x >= m_width || y >= m_height)
             return nullptr;
-        return v.data + (size_t(y) * size_t(v.width) + size_t(x)) * 3;
+        return m_data + (size_t(y) * size_t(m_width) + size_t(x)) * 3;
     }
     wxImage* m_image;
-    std::shared_ptr<View> m_view;
+    // A reference to the data last seen: while it is held, no new data can take its
+    // address, so a change of the image's data is always noticed. (wxImage setters such
+    // as SetRGB then unshare the image's data first, and the filter follows the copy.)
+    mutable wxObjectRefData* m_seen = nullptr;
+    mutable unsigned char* m_data = nullptr;
+    mutable int m_width = 0;
+    mutable int m_height = 0;
 };
 
 // A BasicwxImageFilter over the image; empty when it cannot be made.
