@@ -77,6 +77,19 @@ TEST(AngleDialModel, FractionWrapsOnlyOnce)
     EXPECT_FLOAT_EQ(m.angle, 1.0f);
 }
 
+TEST(AngleDialModel, FractionThatIsNoNumberPointsAtTheZeroDirection)
+{
+    AngleDialModel m = Dial(90.0);
+    m.SetFraction(0.5f);
+    for (const float bad : {std::nanf(""), HUGE_VALF, -HUGE_VALF}) {
+        m.SetFraction(bad);
+        EXPECT_FLOAT_EQ(m.angle, 0.25f) << bad;
+        EXPECT_DOUBLE_EQ(m.GetValue(), 0.0) << bad;
+        EXPECT_EQ(m.knobX, 50) << bad; // straight up from the centre (50, 40)
+        EXPECT_EQ(m.knobY, 10) << bad;
+    }
+}
+
 TEST(AngleDialModel, PointerDirectionInTurns)
 {
     const AngleDialModel m = Dial();

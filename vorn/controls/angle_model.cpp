@@ -32,6 +32,8 @@ void AngleDialModel::PlaceKnob()
 
 void AngleDialModel::SetFraction(float f)
 {
+    if (!std::isfinite(f))
+        f = 0.0f; // no direction to point at: the zero direction
     double a = f + zero / 360.0;
     if (a > 1.0)
         a -= 1.0;

@@ -31,7 +31,8 @@ public:
 
     // Reported value: the fraction of a turn from the zero direction.
     double GetValue() const;
-    // Sets the direction from a reported fraction and places the knob.
+    // Sets the direction from a reported fraction and places the knob; a fraction that is
+    // no finite number counts as 0.
     void SetFraction(float f);
     // Start of a drag.
     void Press() { previous = angle; }
