@@ -88,6 +88,11 @@ TEST(AngleDialModel, FractionThatIsNoNumberPointsAtTheZeroDirection)
         EXPECT_EQ(m.knobX, 50) << bad; // straight up from the centre (50, 40)
         EXPECT_EQ(m.knobY, 10) << bad;
     }
+    m.zero = std::nan(""); // a zero direction that is no number leaves the dial pointing right
+    m.SetFraction(0.5f);
+    EXPECT_FLOAT_EQ(m.angle, 0.0f);
+    EXPECT_EQ(m.knobX, 80);
+    EXPECT_EQ(m.knobY, 40);
 }
 
 TEST(AngleDialModel, PointerDirectionInTurns)

@@ -37,6 +37,8 @@ void AngleDialModel::SetFraction(float f)
     double a = f + zero / 360.0;
     if (a > 1.0)
         a -= 1.0;
+    if (!std::isfinite(a))
+        a = 0.0; // nor is a zero direction that is no number: straight right
     angle = static_cast<float>(a);
     PlaceKnob();
 }
