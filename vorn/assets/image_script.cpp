@@ -89,6 +89,11 @@ ImageScriptResult ImageScriptRunner::Run(const std::string& text, const ImageScr
         m_error = error.what();
         m_errorLine = number;
         FillErrorPicture();
+    } catch (...) {
+        // Nothing may escape the library: whatever a command throws ends in the error picture.
+        m_error = "unknown error";
+        m_errorLine = number;
+        FillErrorPicture();
     }
     return ImageScriptResult::Recovered;
 }
