@@ -132,6 +132,22 @@ TEST_F(SliderTest, DisabledSliderIgnoresTheMouse)
     EXPECT_TRUE(group.events.empty());
 }
 
+TEST_F(SliderTest, DisablingDuringADragEndsItAsAReleaseWould)
+{
+    LeftDown(slider, {5, 10});
+    Motion(slider, {25, 10});
+    slider->SetEnabled(false);
+    EXPECT_FALSE(slider->IsDragging());
+    EXPECT_FALSE(slider->HasCapture()); // the rest of the interface gets the mouse again
+    EXPECT_EQ(group.events, (std::vector<std::string>{Id("Selected"), Id("Drag"), "Update id=0 RealValChanging 0.2",
+                                                      Id("UnSelected"), "Update id=0 RealValChanged 0.2"}));
+    group.events.clear();
+    slider->SetEnabled(true);
+    Motion(slider, {60, 10}); // no button: nothing moves
+    EXPECT_DOUBLE_EQ(slider->GetValue(), 0.2);
+    EXPECT_TRUE(group.events.empty());
+}
+
 TEST_F(SliderTest, PlainLookDrawsABlueKnobAtTheValue)
 {
     slider->SetValue(0.5, false); // knob left edge at 50, top at 5

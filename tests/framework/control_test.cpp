@@ -164,6 +164,19 @@ TEST_F(VornControlTest, LeavingWithCaptureKeepsThePressedState)
     EXPECT_EQ(Take(), (Log{"OnMouseDownLeft", "OnMouseButton"}));
 }
 
+TEST_F(VornControlTest, DisablingGivesUpTheMouseCapture)
+{
+    ShowFrame();
+    LeftDown(c, wxPoint(3, 4));
+    c->CaptureMouse();
+    Take();
+    c->SetEnabled(false);
+    EXPECT_FALSE(c->IsMouseCaptive());
+    EXPECT_FALSE(c->HasCapture());
+    EXPECT_FALSE(c->GetMouseDownLeft());
+    EXPECT_EQ(Take(), (Log{"OnEnable 0"})); // the release runs no button hooks
+}
+
 TEST_F(VornControlTest, LeavingWithNothingPressedRunsOnlyTheHooksForOver)
 {
     ShowFrame();

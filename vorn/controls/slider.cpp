@@ -79,6 +79,12 @@ void VornSlider::OnMouseButton()
         Release();
 }
 
+void VornSlider::OnEnable(bool enabled)
+{
+    if (!enabled && m_dragging)
+        Release();
+}
+
 void VornSlider::Press()
 {
     int mx = 0, my = 0;

@@ -38,6 +38,8 @@ public:
 protected:
     void OnMouseMove(int x, int y) override;
     void OnMouseButton() override;
+    // Disabling during a drag ends it as a release would.
+    void OnEnable(bool enabled) override;
 
     void SetupSlider(int left, int knobWidth, int knobHeight, int right);
     int GetCurPosition() const { return m_model.GetCurPosition(); }

@@ -105,6 +105,9 @@ void VornControl::SetEnabled(bool enabled)
             // Released without hooks: a disabled control sees no button change.
             m_mouseDownLeft = false;
             m_mouseDownRight = false;
+            // It ignores the mouse from now on, so it must not keep the rest of the
+            // interface from getting it either.
+            ReleaseMouse();
         }
         OnEnable(enabled);
         m_dirty = true;
