@@ -242,8 +242,10 @@ private:
         auto* area = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(300, 110));
         area->SetMinSize(wxSize(300, 110));
         area->SetBackgroundColour(GetBackgroundColour());
-        auto* box = new wxPanel(area, wxID_ANY, wxPoint(0, 0), wxSize(160, 60));
-        box->SetBackgroundColour(wxColour(58, 63, 72));
+        // The grip is painted on the panel colour of the skin, so the box is that colour too,
+        // outlined to show its size.
+        auto* box = new wxPanel(area, wxID_ANY, wxPoint(0, 0), wxSize(160, 60), wxBORDER_SIMPLE);
+        box->SetBackgroundColour(GetBackgroundColour());
         int w = 15, h = 15;
         if (m_sizerSet)
             m_sizerSet->GetSize(w, h);
