@@ -99,3 +99,9 @@ wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, VornControl
     sizer->Add(row, 0, wxLEFT | wxTOP, 8);
     return controls;
 }
+
+int NextControlId()
+{
+    static int next = 100;
+    return next++;
+}

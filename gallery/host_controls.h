@@ -36,6 +36,10 @@ public:
     }
 };
 
+// Identifiers for the library's controls on the gallery's pages, unique across pages, so
+// that the log reads "id=104" rather than a toolkit-chosen number.
+int NextControlId();
+
 // One row of host-side controls for a control that reports a 0..1 value: enable,
 // show, and three ways to set the value (the control's own setter, a posted hint event,
 // the value interface).

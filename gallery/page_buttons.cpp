@@ -13,6 +13,7 @@
 #include <vorn/controls/button_drag.h>
 #include <vorn/controls/button_moment.h>
 
+#include "host_controls.h"
 #include "mouse_script.h"
 #include "pages.h"
 
@@ -179,7 +180,7 @@ private:
         wxPanel* h = Row(sizer, "VornButton: off, on, disabled off, disabled on", 4 * 30, 22);
         VornButton* b[4];
         for (int i = 0; i < 4; ++i)
-            b[i] = Named(new VornButton(m_toggleSet, 30 * i, 0, h, wxID_ANY, &m_plain), "plain");
+            b[i] = Named(new VornButton(m_toggleSet, 30 * i, 0, h, NextControlId(), &m_plain), "plain");
         b[1]->SetOn(true);
         b[2]->SetEnabled(false);
         b[3]->SetOn(true);
@@ -189,17 +190,17 @@ private:
     void AddPushRow(wxSizer* sizer)
     {
         wxPanel* h = Row(sizer, "VornPushButton: plain, held down, disabled", 3 * 30, 22);
-        Named(new VornPushButton(m_push, 0, 0, h, wxID_ANY, &m_plain), "push");
-        m_heldPush = Named(new VornPushButton(m_push, 30, 0, h, wxID_ANY, &m_plain), "push held");
-        Named(new VornPushButton(m_push, 60, 0, h, wxID_ANY, &m_plain), "push disabled")->SetEnabled(false);
+        Named(new VornPushButton(m_push, 0, 0, h, NextControlId(), &m_plain), "push");
+        m_heldPush = Named(new VornPushButton(m_push, 30, 0, h, NextControlId(), &m_plain), "push held");
+        Named(new VornPushButton(m_push, 60, 0, h, NextControlId(), &m_plain), "push disabled")->SetEnabled(false);
     }
 
     void AddToggleRow(wxSizer* sizer)
     {
         wxPanel* h = Row(sizer, "VornButtonToggle: click to flip", 3 * 30, 22);
-        m_toggle = Named(new VornButtonToggle(m_toggleSet, 0, 0, h, wxID_ANY, &m_plain), "toggle A");
-        Named(new VornButtonToggle(m_toggleSet, 30, 0, h, wxID_ANY, &m_plain), "toggle B")->SetOn(true);
-        auto* held = Named(new VornButtonToggle(m_toggleSet, 60, 0, h, wxID_ANY, &m_plain), "toggle held");
+        m_toggle = Named(new VornButtonToggle(m_toggleSet, 0, 0, h, NextControlId(), &m_plain), "toggle A");
+        Named(new VornButtonToggle(m_toggleSet, 30, 0, h, NextControlId(), &m_plain), "toggle B")->SetOn(true);
+        auto* held = Named(new VornButtonToggle(m_toggleSet, 60, 0, h, NextControlId(), &m_plain), "toggle held");
         held->SetButtonDown(true); // ignores clicks while the host holds it
     }
 
@@ -208,7 +209,7 @@ private:
         wxPanel* h = Row(sizer, "VornRadioButton: 1 of 3", 3 * 24, 16);
         const char* names[] = {"radio 1", "radio 2", "radio 3"};
         for (int i = 0; i < 3; ++i)
-            m_radio[i] = Named(new VornRadioButton(m_radioSet, 24 * i, 0, h, wxID_ANY, &m_radios), names[i]);
+            m_radio[i] = Named(new VornRadioButton(m_radioSet, 24 * i, 0, h, NextControlId(), &m_radios), names[i]);
         m_radio[0]->SetOn(true);
         m_radios.SetOnAll(m_radio[0], false, nullptr);
     }
@@ -216,8 +217,8 @@ private:
     void AddMomentRow(wxSizer* sizer)
     {
         wxPanel* h = Row(sizer, "VornMomentBtn: hold to repeat (400 ms, then 80 ms)", 140, 15);
-        m_momentUp = Named(new VornMomentBtn(m_upSet, 0, 0, h, wxID_ANY, &m_plain, 0, 400, 80), "moment up");
-        auto* down = Named(new VornMomentBtn(m_downSet, 20, 0, h, wxID_ANY, &m_plain, 0, 400, 80), "moment down");
+        m_momentUp = Named(new VornMomentBtn(m_upSet, 0, 0, h, NextControlId(), &m_plain, 0, 400, 80), "moment up");
+        auto* down = Named(new VornMomentBtn(m_downSet, 20, 0, h, NextControlId(), &m_plain, 0, 400, 80), "moment down");
         auto* label = new wxStaticText(h, wxID_ANY, "counter 0", wxPoint(44, 0));
         label->SetForegroundColour(GetForegroundColour());
         m_counter = std::make_unique<MomentCounter>(label, m_momentUp, down);
@@ -229,7 +230,7 @@ private:
         wxPanel* h = Row(sizer, "VornMoonButton: drag sideways, 1 of 3", 300, 16);
         const char* names[] = {"moon 1", "moon 2", "moon 3"};
         for (int i = 0; i < 3; ++i)
-            m_moon[i] = Named(new VornMoonButton(m_moonSet, 10 + 50 * i, 0, h, wxID_ANY, &m_moons), names[i]);
+            m_moon[i] = Named(new VornMoonButton(m_moonSet, 10 + 50 * i, 0, h, NextControlId(), &m_moons), names[i]);
     }
 
     void AddSizerRow(wxSizer* sizer)
@@ -249,7 +250,7 @@ private:
         int w = 15, h = 15;
         if (m_sizerSet)
             m_sizerSet->GetSize(w, h);
-        m_grip = Named(new VornSizerButton(m_sizerSet, 160 - w, 60 - h, box, wxID_ANY, &m_plain), "sizer grip");
+        m_grip = Named(new VornSizerButton(m_sizerSet, 160 - w, 60 - h, box, NextControlId(), &m_plain), "sizer grip");
         row->Add(area, 0);
         sizer->Add(row, 0, wxLEFT | wxTOP, 8);
     }

@@ -55,7 +55,7 @@ public:
         {
             // The plain dial draws only its knob: a darker ground shows where to drag.
             wxPanel* holder = MakeHolder(this, 100, 100, colours.page.ChangeLightness(80));
-            m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, holder, wxID_ANY, &m_group);
+            m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, holder, NextControlId(), &m_group);
             m_plain->SetName("VornAngleControl");
             m_plain->SetValue(0.125f, false);
             AddRow(sizer, holder, m_plain, "VornAngleControl (plain: a square knob on the circle)", true);
@@ -63,7 +63,7 @@ public:
         {
             wxPanel* holder = MakeHolder(this, 200, 64, colours.page);
             m_drawn = new HostValueSlider<VornAngleControlB>(colours.line, colours.background, 0, 0, 200, 64, holder,
-                                                             wxID_ANY, &m_group);
+                                                             NextControlId(), &m_group);
             m_drawn->SetName("VornAngleControlB");
             m_drawn->SetValue(0.3f, false);
             AddRow(sizer, holder, m_drawn, "VornAngleControlB (drawn)", true);
@@ -71,7 +71,7 @@ public:
         {
             wxPanel* holder = MakeHolder(this, 120, 56, colours.page);
             m_clippers = new HostValueSlider<VornAngleClippers>(colours.background, colours.line, colours.second, 60,
-                                                                0, 0, 120, 56, holder, wxID_ANY, &m_group);
+                                                                0, 0, 120, 56, holder, NextControlId(), &m_group);
             m_clippers->SetName("VornAngleClippers");
             m_clippers->SetValue(0.25, false);
             AddRow(sizer, holder, m_clippers, "VornAngleClippers", false);

@@ -57,7 +57,7 @@ public:
         {
             wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
             auto* s =
-                new HostValueSlider<VornSlider>(0, 0, kSliderHeight, kSliderWidth, holder, wxID_ANY, &m_group);
+                new HostValueSlider<VornSlider>(0, 0, kSliderHeight, kSliderWidth, holder, NextControlId(), &m_group);
             s->SetName("VornSlider");
             s->SetValue(0.25, false);
             AddRow(sizer, holder, s, "VornSlider (plain)");
@@ -68,7 +68,7 @@ public:
             auto* s = new HostValueSlider<VornSliderA>(VornSliderA::SLIDER_CAP1, m_art.leftCap, m_art.knobA,
                                                        m_art.cap0, m_art.cap1, m_art.cap2, m_art.fill, 0, 0,
                                                        kSliderHeight, kSliderWidth, m_colours.background, holder,
-                                                       wxID_ANY, &m_group);
+                                                       NextControlId(), &m_group);
             s->SetName("VornSliderA");
             m_sliderA = s;
             s->SetValue(0.6, false);
@@ -78,7 +78,7 @@ public:
         {
             wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
             auto* s = new HostValueSlider<VornSliderB>(m_colours.background, m_colours.line, 0, 0, kSliderWidth,
-                                                       kSliderHeight, holder, wxID_ANY, &m_group);
+                                                       kSliderHeight, holder, NextControlId(), &m_group);
             s->SetName("VornSliderB");
             m_sliderB = s;
             s->SetValue(0.4, false);
@@ -89,7 +89,7 @@ public:
             wxPanel* holder =
                 MakeHolder(this, m_art.track->GetWidth(), m_art.track->GetHeight(), m_colours.background);
             auto* s = new HostValueSlider<VornSliderC>(m_art.knobC, m_art.track, vornskin::kSliderCMargin,
-                                                       vornskin::kSliderCMargin, 0, 0, holder, wxID_ANY, &m_group);
+                                                       vornskin::kSliderCMargin, 0, 0, holder, NextControlId(), &m_group);
             s->SetName("VornSliderC");
             s->SetValue(0.8, false);
             AddRow(sizer, holder, s, "VornSliderC (skin knob over track)");

@@ -135,7 +135,7 @@ private:
         sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
         wxPanel* holder = MakeHolder(this, images.frame->width, images.frame->height);
         auto* wheel = new VornThumbWheelControl(images.frame, images.texture, images.mask, 0, 0, vertical, period,
-                                                holder, wxID_ANY, &m_group);
+                                                holder, NextControlId(), &m_group);
         wheel->SetName(wxString::FromUTF8(label));
         wheel->SetCurrentValue(value);
         auto* readout = new wxStaticText(this, wxID_ANY, wxString::Format("value %g", value), wxDefaultPosition,
