@@ -22,6 +22,8 @@
 
 #include "bench_support.h"
 
+using namespace vorn;
+
 namespace fs = std::filesystem;
 
 namespace {

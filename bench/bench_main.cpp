@@ -11,6 +11,7 @@
 
 #include "bench_support.h"
 
+
 namespace {
 // Prints every result beside the cost of the blit baseline measured in the same run.
 class RatioReporter : public benchmark::ConsoleReporter {

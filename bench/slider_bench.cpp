@@ -7,6 +7,8 @@
 
 #include "bench_support.h"
 
+using namespace vorn;
+
 namespace {
 constexpr int kW = 200, kH = 20;
 

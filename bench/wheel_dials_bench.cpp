@@ -12,6 +12,8 @@
 
 #include "bench_support.h"
 
+using namespace vorn;
+
 namespace {
 constexpr int kWheelW = 120, kWheelH = 18, kPeriod = 300;
 

@@ -6,6 +6,8 @@
 
 #include "fuzz_support.h"
 
+using namespace vorn;
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();

@@ -10,6 +10,8 @@
 #include <vorn/assets/asset_manager.h>
 #include <vorn/util/diagnostics.h>
 
+using namespace vorn;
+
 namespace {
 
 class FuzzApp : public wxApp {

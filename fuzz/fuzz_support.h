@@ -6,10 +6,12 @@
 #include <cstdint>
 #include <string>
 
+namespace vorn {
 class AssetManager;
+}
 
 void FuzzSetUp();
 
 // A manager holding one asset of the given name whose bytes are `data`. The bytes must
 // outlive the manager's use of the asset.
-void AddFuzzAsset(AssetManager& manager, const char* name, std::string& data);
+void AddFuzzAsset(vorn::AssetManager& manager, const char* name, std::string& data);

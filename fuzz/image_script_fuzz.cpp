@@ -22,6 +22,8 @@
 
 #include "fuzz_support.h"
 
+using namespace vorn;
+
 namespace {
 
 const char kScript[] = "fuzz.sts";

@@ -4,6 +4,8 @@
 #include <vorn/framework/hint_text.h>
 #include <vorn/controls/button_moment.h>
 
+using namespace vorn;
+
 namespace {
 // The library's text for a hint, with what the gallery knows of the controls' own hints.
 std::string HintForLog(const VornControlHint* hint)

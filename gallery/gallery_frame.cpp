@@ -10,6 +10,8 @@
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
 
+using namespace vorn;
+
 GalleryFrame::GalleryFrame(const std::vector<GalleryPage>& pages, AssetManager* assets)
     : wxFrame(nullptr, wxID_ANY, "Vorn gallery", wxPoint(0, 0), wxSize(960, 720))
 {

@@ -14,12 +14,14 @@
 
 #include "event_log.h"
 
+namespace vorn {
 class AssetManager;
+}
 
 // What every page builder gets from the frame.
 struct GalleryContext {
     EventLog* log = nullptr;
-    AssetManager* assets = nullptr; // null until the host loaded a skin
+    vorn::AssetManager* assets = nullptr; // null until the host loaded a skin
 };
 
 struct GalleryPage {
@@ -40,7 +42,7 @@ std::vector<GalleryPage> AllGalleryPages();
 
 class GalleryFrame : public wxFrame {
 public:
-    explicit GalleryFrame(const std::vector<GalleryPage>& pages, AssetManager* assets);
+    explicit GalleryFrame(const std::vector<GalleryPage>& pages, vorn::AssetManager* assets);
     ~GalleryFrame() override;
 
     size_t GetPageCount() const { return m_names.size(); }

@@ -5,6 +5,8 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
+using namespace vorn;
+
 void AddEnableShow(wxWindow* parent, wxSizer* row, VornControl* control, const std::string& label, EventLog* log)
 {
     auto* enabled = new wxCheckBox(parent, wxID_ANY, "enabled");

@@ -18,7 +18,7 @@
 // takes a value pushed to it with a VornHintEvent addressed to its id. (Its group also
 // passes it the updates of its siblings, under id 0: those are not for it.)
 template <class Slider>
-class HostValueSlider : public Slider, public RealVal {
+class HostValueSlider : public Slider, public vorn::RealVal {
 public:
     using Slider::Slider;
     using Slider::GetValue;
@@ -27,9 +27,9 @@ public:
     void GetValue(double& out) override { out = Slider::GetValue(); }
     void SetValue(double value) override { Slider::SetValue(value, false); }
 
-    void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override
+    void OnUpdate(unsigned int id, vorn::VornControl* control, vorn::VornControlHint* hint) override
     {
-        auto* message = dynamic_cast<RealValMessage*>(hint);
+        auto* message = dynamic_cast<vorn::RealValMessage*>(hint);
         if (message && id == Slider::GetId())
             Slider::SetValue(message->value, false);
         Slider::OnUpdate(id, control, hint);
@@ -45,14 +45,14 @@ int NextControlId();
 // the value interface).
 struct ValueRowActions {
     std::function<void(double value, bool notify)> setValue; // the control's own SetValue
-    RealVal* valueInterface = nullptr;
+    vorn::RealVal* valueInterface = nullptr;
 };
 
 // The "enabled" and "visible" boxes a host row starts with, added to `row`; both log
 // what they do.
-void AddEnableShow(wxWindow* parent, wxSizer* row, VornControl* control, const std::string& label, EventLog* log);
+void AddEnableShow(wxWindow* parent, wxSizer* row, vorn::VornControl* control, const std::string& label, EventLog* log);
 
-wxSizer* MakeHostRow(wxWindow* parent, VornControl* control, const std::string& label,
+wxSizer* MakeHostRow(wxWindow* parent, vorn::VornControl* control, const std::string& label,
                      const ValueRowActions& actions, GalleryContext& context);
 
 // A page whose controls share one value group that reports to the log. The page lets
@@ -70,7 +70,7 @@ protected:
     }
 
     GalleryContext& m_context;
-    VornControlGroupValue m_group;
+    vorn::VornControlGroupValue m_group;
 };
 
 // The explanation at the top of a page.
@@ -83,7 +83,7 @@ wxPanel* MakeHolder(wxWindow* parent, int width, int height, const wxColour& bac
 
 // Adds a labelled row to a page: the control's holder, then the host controls. Returns
 // the column of host controls, for a page to add its own below them.
-wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, VornControl* control,
+wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, vorn::VornControl* control,
                     const std::string& label, const ValueRowActions& actions, GalleryContext& context);
 
 // The same for a control with a 0..1 value.

@@ -21,6 +21,8 @@
 
 #include "gallery_frame.h"
 
+using namespace vorn;
+
 // Where the build put the default skin, and where installing puts it (set by the skin's
 // build rules). The build tree's copy wins while it exists.
 #ifndef VORN_GALLERY_SKIN_DIR

@@ -2,6 +2,7 @@
 
 #include <wx/event.h>
 
+
 namespace gallery {
 namespace {
 void Send(wxWindow* w, wxEventType type, wxPoint at, int mods, bool leftHeld)

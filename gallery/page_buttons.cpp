@@ -17,6 +17,8 @@
 #include "mouse_script.h"
 #include "pages.h"
 
+using namespace vorn;
+
 namespace {
 
 const wxColour kDefaultBackground(38, 41, 46);

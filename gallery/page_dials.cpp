@@ -14,6 +14,8 @@
 #include "mouse_script.h"
 #include "pages.h"
 
+using namespace vorn;
+
 namespace {
 
 // The skin's colours, or these when it is not loaded.

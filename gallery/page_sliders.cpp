@@ -11,6 +11,8 @@
 #include "pages.h"
 #include "slider_art.h"
 
+using namespace vorn;
+
 namespace {
 
 constexpr int kSliderWidth = 240; // the width the skin's VornSliderC track is drawn for

@@ -19,6 +19,8 @@
 #include "mouse_script.h"
 #include "pages.h"
 
+using namespace vorn;
+
 namespace {
 
 const wxColour kFallbackBackground(38, 41, 46);

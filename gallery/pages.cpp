@@ -1,5 +1,7 @@
 #include "pages.h"
 
+using namespace vorn;
+
 std::vector<GalleryPage> AllGalleryPages()
 {
     return {

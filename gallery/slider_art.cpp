@@ -3,6 +3,8 @@
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
 
+using namespace vorn;
+
 bool LoadSliderArt(AssetManager& assets, SliderArt& art)
 {
     using namespace vornskin;

@@ -19,6 +19,7 @@
 #include <vorn/framework/hint_text.h>
 #include <vorn/framework/hints.h>
 #include <vorn/framework/on_off_control.h>
+#include <vorn/framework/value_drag.h>
 #include <vorn/framework/value_interfaces.h>
 #include <vorn/framework/virtual_control.h>
 #include <vorn/framework/window.h>
@@ -36,12 +37,10 @@
 #include <vorn/assets/skin_names.h>
 #include <vorn/assets/wallpaper.h>
 #include <vorn/controls/angle_clippers.h>
-#include <vorn/controls/angle_common.h>
 #include <vorn/controls/angle_control.h>
 #include <vorn/controls/angle_model.h>
 #include <vorn/controls/button.h>
 #include <vorn/controls/button_drag.h>
-#include <vorn/controls/button_image.h>
 #include <vorn/controls/button_moment.h>
 #include <vorn/controls/slider.h>
 #include <vorn/controls/slider_model.h>

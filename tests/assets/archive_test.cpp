@@ -14,6 +14,8 @@
 
 #include "asset_test_util.h"
 
+using namespace vorn;
+
 using assettest::TempDir;
 
 namespace {

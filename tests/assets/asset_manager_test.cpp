@@ -11,6 +11,8 @@
 
 #include "asset_test_util.h"
 
+using namespace vorn;
+
 using assettest::MemoryAsset;
 
 namespace {

@@ -13,6 +13,8 @@
 
 #include "image_test_util.h"
 
+using namespace vorn;
+
 using assettest::SolidPng;
 using assettest::TempDir;
 

@@ -8,6 +8,8 @@
 
 #include "asset_test_util.h"
 
+using namespace vorn;
+
 using assettest::MemoryAsset;
 using assettest::TempDir;
 

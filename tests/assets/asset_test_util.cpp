@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+using namespace vorn;
+
 namespace assettest {
 
 TempDir::TempDir()

@@ -7,6 +7,7 @@
 #include <vorn/assets/asset.h>
 
 namespace assettest {
+using namespace vorn;
 
 // A fresh directory, removed with everything in it at the end of the test.
 class TempDir {

@@ -9,6 +9,8 @@
 #include "script_warning.h"
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 
 // The text of the one warning a failing script gives.

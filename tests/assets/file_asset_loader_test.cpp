@@ -9,6 +9,8 @@
 
 #include "asset_test_util.h"
 
+using namespace vorn;
+
 using assettest::TempDir;
 
 namespace {

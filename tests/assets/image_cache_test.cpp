@@ -5,6 +5,8 @@
 
 #include <vorn/assets/image_cache.h>
 
+using namespace vorn;
+
 namespace {
 
 // An image type that counts its destructions, to see which slots a set deletes.

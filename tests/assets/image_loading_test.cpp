@@ -9,6 +9,8 @@
 
 #include "image_test_util.h"
 
+using namespace vorn;
+
 using assettest::ImageTest;
 using assettest::MemoryAsset;
 using assettest::SolidPng;

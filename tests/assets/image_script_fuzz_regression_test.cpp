@@ -11,6 +11,8 @@
 
 #include "image_test_util.h"
 
+using namespace vorn;
+
 using assettest::ImageTest;
 
 namespace {

@@ -14,6 +14,7 @@
 #include "asset_test_util.h"
 
 namespace assettest {
+using namespace vorn;
 
 // PNG bytes of a w x h image whose pixels `pixel(x, y, rgba)` fills (alpha kept when
 // `withAlpha`).

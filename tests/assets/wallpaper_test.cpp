@@ -8,6 +8,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 
 using Info = WallpaperImageInfo<wxBitmap>;

@@ -13,6 +13,18 @@ file(REMOVE_RECURSE ${WORK_DIR})
 file(MAKE_DIRECTORY ${WORK_DIR})
 run(${CMAKE_COMMAND} --install ${VORN_BUILD_DIR} --prefix ${prefix})
 
+# Hosts see the public headers only: no internal folder, and nothing that includes one.
+file(GLOB_RECURSE installed RELATIVE ${prefix}/include ${prefix}/include/vorn/*)
+foreach(header IN LISTS installed)
+  if(header MATCHES "/detail/")
+    message(FATAL_ERROR "internal header installed: ${header}")
+  endif()
+  file(STRINGS ${prefix}/include/${header} internal REGEX "#include <vorn/.*/detail/")
+  if(internal)
+    message(FATAL_ERROR "${header} includes an internal header: ${internal}")
+  endif()
+endforeach()
+
 # The README's getting-started example, taken from between its markers.
 file(READ ${VORN_SOURCE_DIR}/README.md readme)
 string(FIND "${readme}" "<!-- example:start -->" start)

@@ -11,3 +11,6 @@ if(NOT VORN_SANITIZE)
       -P ${CMAKE_CURRENT_LIST_DIR}/run.cmake)
   set_tests_properties(consumer.install_and_build PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 endif()
+
+add_test(NAME library.exported_symbols_in_namespace
+  COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:vorn> -P ${CMAKE_CURRENT_LIST_DIR}/exported_symbols.cmake)

@@ -6,6 +6,8 @@
 
 #include <vorn/controls/angle_model.h>
 
+using namespace vorn;
+
 namespace {
 AngleDialModel Dial(double zero = 0.0)
 {

@@ -7,6 +7,8 @@
 #include "group_recorder.h"
 #include "test_support.h"
 
+using namespace vorn;
+
 using namespace vorntest;
 
 namespace {

@@ -7,10 +7,12 @@
 #include <wx/dcmemory.h>
 
 #include <vorn/controls/button.h>
-#include <vorn/controls/button_image.h>
+#include <vorn/controls/detail/button_image.h>
 
 #include "group_recorder.h"
 #include "test_support.h"
+
+using namespace vorn;
 
 using namespace vorntest;
 
@@ -70,18 +72,18 @@ protected:
 TEST(ButtonImageTest, StateFromFlagsDownWinsOverOver)
 {
     // enabled, on, over, down
-    EXPECT_EQ(VornButtonImageState(true, false, false, false), VORN_IMAGE_OFF);
-    EXPECT_EQ(VornButtonImageState(true, true, false, false), VORN_IMAGE_ON);
-    EXPECT_EQ(VornButtonImageState(true, true, true, false), VORN_IMAGE_ON_MOUSE_OVER);
-    EXPECT_EQ(VornButtonImageState(true, false, true, false), VORN_IMAGE_OFF_MOUSE_OVER);
-    EXPECT_EQ(VornButtonImageState(true, true, true, true), VORN_IMAGE_ON_DOWN);
-    EXPECT_EQ(VornButtonImageState(true, true, false, true), VORN_IMAGE_ON_DOWN);
-    EXPECT_EQ(VornButtonImageState(true, false, true, true), VORN_IMAGE_OFF_DOWN);
-    EXPECT_EQ(VornButtonImageState(true, false, false, true), VORN_IMAGE_OFF_DOWN);
+    EXPECT_EQ(detail::VornButtonImageState(true, false, false, false), VORN_IMAGE_OFF);
+    EXPECT_EQ(detail::VornButtonImageState(true, true, false, false), VORN_IMAGE_ON);
+    EXPECT_EQ(detail::VornButtonImageState(true, true, true, false), VORN_IMAGE_ON_MOUSE_OVER);
+    EXPECT_EQ(detail::VornButtonImageState(true, false, true, false), VORN_IMAGE_OFF_MOUSE_OVER);
+    EXPECT_EQ(detail::VornButtonImageState(true, true, true, true), VORN_IMAGE_ON_DOWN);
+    EXPECT_EQ(detail::VornButtonImageState(true, true, false, true), VORN_IMAGE_ON_DOWN);
+    EXPECT_EQ(detail::VornButtonImageState(true, false, true, true), VORN_IMAGE_OFF_DOWN);
+    EXPECT_EQ(detail::VornButtonImageState(true, false, false, true), VORN_IMAGE_OFF_DOWN);
     for (bool over : {false, true})
         for (bool down : {false, true}) {
-            EXPECT_EQ(VornButtonImageState(false, true, over, down), VORN_IMAGE_DISABLED_ON);
-            EXPECT_EQ(VornButtonImageState(false, false, over, down), VORN_IMAGE_DISABLED_OFF);
+            EXPECT_EQ(detail::VornButtonImageState(false, true, over, down), VORN_IMAGE_DISABLED_ON);
+            EXPECT_EQ(detail::VornButtonImageState(false, false, over, down), VORN_IMAGE_DISABLED_OFF);
         }
 }
 
@@ -90,7 +92,7 @@ TEST(ButtonImageTest, FallbackChainsEndAtOffAndOn)
     const std::map<VORNIMAGETYPE, VORNIMAGETYPE> expected = {{0, 0}, {1, 0}, {2, 0}, {3, 0}, {4, 3}, {5, 2},
                                                              {6, 3}, {7, 2}, {8, 4}, {9, 5}, {10, 0}, {-1, 0}};
     for (const auto& [state, next] : expected)
-        EXPECT_EQ(VornButtonFallbackState(state), next) << "state " << state;
+        EXPECT_EQ(detail::VornButtonFallbackState(state), next) << "state " << state;
 }
 
 TEST(ButtonImageTest, LookupWalksTheChainToTheFirstImageTheSetHas)
@@ -103,18 +105,18 @@ TEST(ButtonImageTest, LookupWalksTheChainToTheFirstImageTheSetHas)
     cache.GetImage(VORN_IMAGE_OFF, off);
     cache.GetImage(VORN_IMAGE_ON_MOUSE_OVER, onOver);
     WallpaperImageInfo<wxBitmap> info;
-    EXPECT_TRUE(FindButtonImage(&cache, VORN_IMAGE_OFF_DOWN, info)); // 9 -> 5 -> 2
+    EXPECT_TRUE(detail::FindButtonImage(&cache, VORN_IMAGE_OFF_DOWN, info)); // 9 -> 5 -> 2
     EXPECT_EQ(info.wallpaper, off);
-    EXPECT_TRUE(FindButtonImage(&cache, VORN_IMAGE_ON_DOWN, info)); // 8 -> 4
+    EXPECT_TRUE(detail::FindButtonImage(&cache, VORN_IMAGE_ON_DOWN, info)); // 8 -> 4
     EXPECT_EQ(info.wallpaper, onOver);
     EXPECT_EQ(info.width, 4);
     // No "on": the states that lead only to it find nothing.
     for (VORNIMAGETYPE s : {VORN_IMAGE_ON, VORN_IMAGE_DISABLED_ON}) {
-        EXPECT_FALSE(FindButtonImage(&cache, s, info)) << s;
+        EXPECT_FALSE(detail::FindButtonImage(&cache, s, info)) << s;
         EXPECT_EQ(info.wallpaper, nullptr);
     }
-    EXPECT_FALSE(FindButtonImage(nullptr, VORN_IMAGE_OFF, info));
-    EXPECT_FALSE(FindButtonImage(&cache, VORN_IMAGE_NONE, info));
+    EXPECT_FALSE(detail::FindButtonImage(nullptr, VORN_IMAGE_OFF, info));
+    EXPECT_FALSE(detail::FindButtonImage(&cache, VORN_IMAGE_NONE, info));
 }
 
 TEST_F(ButtonTest, SizeFromTheCacheOnlyWithoutAGivenSize)

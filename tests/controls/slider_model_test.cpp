@@ -3,6 +3,8 @@
 
 #include <vorn/controls/slider_model.h>
 
+using namespace vorn;
+
 namespace {
 SliderModel Fresh(int width = 110, int height = 20)
 {

@@ -6,6 +6,8 @@
 
 #include <vorn/controls/thumb_wheel_model.h>
 
+using namespace vorn;
+
 namespace {
 ThumbWheelModel Fresh(bool vertical = false, int period = 20)
 {

@@ -13,6 +13,8 @@
 #include "probes.h"
 #include "test_support.h"
 
+using namespace vorn;
+
 using namespace vorntest;
 using Log = std::vector<std::string>;
 

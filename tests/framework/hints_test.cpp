@@ -10,6 +10,8 @@
 #include "group_recorder.h"
 #include "test_support.h"
 
+using namespace vorn;
+
 using namespace vorntest;
 using Log = std::vector<std::string>;
 

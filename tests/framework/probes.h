@@ -11,6 +11,7 @@
 #include "group_recorder.h"
 
 namespace vorntest {
+using namespace vorn;
 
 class ProbeControl : public VornControl {
 public:

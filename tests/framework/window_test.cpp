@@ -9,6 +9,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 using namespace vorntest;
 
 namespace {

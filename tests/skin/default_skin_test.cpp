@@ -14,6 +14,8 @@
 
 #include "skin_test_util.h"
 
+using namespace vorn;
+
 namespace {
 
 using namespace vornskin;

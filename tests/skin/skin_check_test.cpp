@@ -9,6 +9,8 @@
 #include "skin_check.h"
 #include "skin_test_util.h"
 
+using namespace vorn;
+
 namespace {
 
 using skintest::SkinCopy;

@@ -6,6 +6,8 @@
 #include <vorn/assets/skin_names.h>
 #include <vorn/util/text.h>
 
+using namespace vorn;
+
 namespace {
 
 bool EndsWith(const std::string& s, const std::string& tail)

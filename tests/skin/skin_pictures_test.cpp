@@ -13,13 +13,15 @@
 #include "pictures.h"
 #include "shapes.h"
 
+using namespace vorn;
+
 namespace {
 
 wxImage Render(const SkinPicture& picture)
 {
     wxImage image(picture.width, picture.height, true);
     FilterPtr f = CreateFilter(image);
-    ::Clear(*f, ColorA(0, 0, 0));
+    vorn::Clear(*f, ColorA(0, 0, 0));
     picture.paint(*f);
     return image;
 }

@@ -17,6 +17,7 @@
 #include <vorn/assets/skin_names.h>
 
 namespace skintest {
+using namespace vorn;
 
 namespace fs = std::filesystem;
 

@@ -17,6 +17,7 @@
 #include <vorn/framework/hints.h>
 
 namespace vorntest {
+using namespace vorn;
 
 using HintDescriber = std::function<std::string(const VornControlHint* hint)>;
 

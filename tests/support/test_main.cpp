@@ -12,6 +12,8 @@
 
 #include <vorn/util/diagnostics.h>
 
+using namespace vorn;
+
 namespace {
 
 class TestApp : public wxApp {

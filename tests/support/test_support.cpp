@@ -9,6 +9,8 @@
 
 #include <vorn/util/diagnostics.h>
 
+using namespace vorn;
+
 namespace vorntest {
 
 bool SendMouse(wxWindow* w, wxEventType type, wxPoint pos, int mods)

@@ -19,6 +19,8 @@
 
 #include "vrk_commands.h"
 
+using namespace vorn;
+
 namespace fs = std::filesystem;
 
 namespace {

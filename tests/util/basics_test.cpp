@@ -11,6 +11,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 TEST(WxColourConversion, ScalesByteChannelsToUnit)
 {
     const Color c = WxCtoC(wxColour(255, 0, 51));

@@ -11,6 +11,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 std::vector<unsigned char> Pixel(const PixelBuffer& b, int x, int y)
 {

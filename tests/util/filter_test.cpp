@@ -11,6 +11,8 @@
 #include "pixel_test_util.h"
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 using pixeltest::Canvas;
 using pixeltest::kWhite;

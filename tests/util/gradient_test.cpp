@@ -7,6 +7,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 void ExpectColour(const Color& c, double r, double g, double b)
 {

@@ -8,6 +8,7 @@
 #include <vorn/util/filter.h>
 
 namespace pixeltest {
+using namespace vorn;
 
 const ColorA kWhite(1.0, 1.0, 1.0, 1.0);
 

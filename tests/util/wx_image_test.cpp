@@ -12,6 +12,8 @@
 
 #include "test_support.h"
 
+using namespace vorn;
+
 namespace {
 using Rgb = std::vector<int>;
 

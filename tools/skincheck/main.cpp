@@ -9,6 +9,7 @@
 
 #include "skin_check.h"
 
+
 namespace {
 class CheckApp : public wxApp {
 public:

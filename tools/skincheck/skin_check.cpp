@@ -13,6 +13,8 @@
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/text.h>
 
+using namespace vorn;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -6,6 +6,8 @@
 
 #include "pictures.h"
 
+using namespace vorn;
+
 int main(int argc, char** argv)
 {
     if (argc != 2 || std::string(argv[1]) == "--help") {

@@ -10,6 +10,8 @@
 
 #include "shapes.h"
 
+using namespace vorn;
+
 namespace {
 
 std::string Size(int w, int h) { return std::to_string(w) + "x" + std::to_string(h); }
@@ -291,7 +293,7 @@ bool WriteSkinPictures(const std::string& dir, std::ostream& err)
                 err << "cannot make " << picture.name << "\n";
                 return false;
             }
-            ::Clear(*f, ColorA(0, 0, 0));
+            vorn::Clear(*f, ColorA(0, 0, 0));
             picture.paint(*f);
         }
         const std::string path = dir + "/" + picture.name;

@@ -13,7 +13,7 @@ struct SkinPicture {
     std::string name; // asset name, ending in ".png"
     int width = 0;
     int height = 0;
-    std::function<void(Filter&)> paint; // draws grey on a black picture
+    std::function<void(vorn::Filter&)> paint; // draws grey on a black picture
 };
 
 std::vector<SkinPicture> SkinPictures();

@@ -5,6 +5,8 @@
 
 #include <vorn/util/raster.h>
 
+using namespace vorn;
+
 Shape RoundRect(double x0, double y0, double x1, double y1, double r)
 {
     return [=](double x, double y) {

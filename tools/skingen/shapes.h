@@ -21,6 +21,6 @@ Shape RoundRing(double x0, double y0, double x1, double y1, double r, double w =
 
 // Writes grey `level` x coverage (4 x 4 samples a pixel) wherever that is brighter than
 // what the pixel holds, so shapes combine as a union.
-void Fill(Filter& f, const Shape& shape, double level = 1.0);
+void Fill(vorn::Filter& f, const Shape& shape, double level = 1.0);
 // One-pixel line between pixel centres, through the raster layer (crisp when straight).
-void Stroke(Filter& f, double x0, double y0, double x1, double y1, double level = 1.0);
+void Stroke(vorn::Filter& f, double x0, double y0, double x1, double y1, double level = 1.0);

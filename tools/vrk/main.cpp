@@ -5,6 +5,7 @@
 
 #include "vrk_commands.h"
 
+
 int main(int argc, char** argv)
 {
     const std::vector<std::string> args(argv + 1, argv + argc);

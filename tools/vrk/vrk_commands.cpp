@@ -10,6 +10,8 @@
 #include <vorn/assets/archive_writer.h>
 #include <vorn/util/text.h>
 
+using namespace vorn;
+
 namespace fs = std::filesystem;
 
 namespace {

@@ -11,10 +11,12 @@
 
 #include <vorn/assets/asset.h>
 #include <vorn/assets/asset_manager.h>
-#include <vorn/assets/file_search.h>
+#include <vorn/assets/detail/file_search.h>
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/stream.h>
 #include <vorn/util/text.h>
+
+namespace vorn {
 
 ArchiveAssetLoader::ArchiveAssetLoader(const char* path) : m_path(path ? path : "") {}
 
@@ -198,7 +200,7 @@ std::vector<ArchiveAssetLoader*> ArchiveAssetLoader::GetArchiveAssetLoaders(std:
     dprintf("%s\n", searchPath.c_str());
     std::vector<ArchiveAssetLoader*> loaders;
     const std::string pattern = searchPath + "*.*";
-    if (!SearchDirectoryExists(pattern))
+    if (!detail::SearchDirectoryExists(pattern))
         return loaders;
     const std::string prefix = ToLower(archivePrefix);
     const std::string extension = kArchiveExtension;
@@ -207,8 +209,8 @@ std::vector<ArchiveAssetLoader*> ArchiveAssetLoader::GetArchiveAssetLoaders(std:
         std::string path;
     };
     std::vector<Found> found;
-    for (const std::string& path : FindFiles(pattern)) {
-        const std::string name = ToLower(PathFromWx(wxFileNameFromPath(PathToWx(path))));
+    for (const std::string& path : detail::FindFiles(pattern)) {
+        const std::string name = ToLower(detail::PathFromWx(wxFileNameFromPath(detail::PathToWx(path))));
         if (name.size() <= extension.size() || !EndsWith(name, extension) || name.compare(0, prefix.size(), prefix) != 0)
             continue;
         const long number = ArchiveNumber(name, prefix);
@@ -221,3 +223,5 @@ std::vector<ArchiveAssetLoader*> ArchiveAssetLoader::GetArchiveAssetLoaders(std:
         loaders.push_back(new ArchiveAssetLoader(f.path.c_str()));
     return loaders;
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 #include <vorn/assets/archive_format.h>
 #include <vorn/assets/asset_loader.h>
 
+namespace vorn {
+
 class ArchiveAssetLoader : public AssetLoader {
 public:
     explicit ArchiveAssetLoader(const char* path);
@@ -60,3 +62,5 @@ private:
     int64_t m_directoryEnd = 0;
     std::string m_lastError;
 };
+
+} // namespace vorn

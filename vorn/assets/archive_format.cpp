@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+namespace vorn {
+
 const char* const kArchiveExtension = ".vrk";
 const char* const kArchiveNone = "NONE";
 
@@ -50,3 +52,5 @@ std::vector<std::string> SplitArchiveLines(const std::string& directory)
     }
     return lines;
 }
+
+} // namespace vorn

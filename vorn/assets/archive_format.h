@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace vorn {
+
 extern const char* const kArchiveExtension; // ".vrk"
 extern const char* const kArchiveNone;      // "NONE"
 
@@ -33,3 +35,5 @@ bool ArchiveEntryInRange(const ArchiveEntry& entry, int64_t dataSize);
 
 // The directory text split at byte 10 (a final line without a line end is kept).
 std::vector<std::string> SplitArchiveLines(const std::string& directory);
+
+} // namespace vorn

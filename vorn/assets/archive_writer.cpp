@@ -7,6 +7,8 @@
 #include <vorn/assets/archive_format.h>
 #include <vorn/util/stream.h>
 
+namespace vorn {
+
 namespace {
 
 constexpr uint64_t kMaxOffset = 0xffffffffu;
@@ -120,3 +122,5 @@ bool ArchiveWriter::WriteFile(const std::string& path, std::string& error) const
     }
     return true;
 }
+
+} // namespace vorn

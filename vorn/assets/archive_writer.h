@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+namespace vorn {
+
 class ArchiveWriter {
 public:
     // Adds one asset. Empty platform or languages mean none. Every value must be one
@@ -32,3 +34,5 @@ private:
     std::vector<Entry> m_entries;
     uint64_t m_dataBytes = 0;
 };
+
+} // namespace vorn

@@ -7,8 +7,10 @@
 #include <wx/file.h>
 #include <wx/log.h>
 
-#include <vorn/assets/file_search.h>
+#include <vorn/assets/detail/file_search.h>
 #include <vorn/util/text.h>
+
+namespace vorn {
 
 namespace {
 
@@ -69,7 +71,7 @@ bool FileAsset::Open()
             return false;
         wxLogNull quiet; // a vanished or unreadable file is reported by the result
         wxFile file;
-        if (!file.Open(PathToWx(m_path), wxFile::read))
+        if (!file.Open(detail::PathToWx(m_path), wxFile::read))
             return false;
         const wxFileOffset length = file.Length();
         if (length < 0 || length > INT_MAX)
@@ -124,3 +126,5 @@ const char* ArchiveAsset::GetTextPtr()
     }
     return m_text.c_str();
 }
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 #include <memory>
 #include <string>
 
+namespace vorn {
+
 class Asset {
 public:
     Asset() = default;
@@ -85,3 +87,5 @@ private:
     int m_size;
     unsigned char* m_data;
 };
+
+} // namespace vorn

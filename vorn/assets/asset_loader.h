@@ -3,6 +3,8 @@
 // a loader only ever calls AssetManager::SetAsset (and reads the platform/language).
 #include <string>
 
+namespace vorn {
+
 class AssetManager;
 
 class AssetLoader {
@@ -43,3 +45,5 @@ private:
     std::string m_languageMajor;
     std::string m_languageMinor;
 };
+
+} // namespace vorn

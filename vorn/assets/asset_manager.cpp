@@ -4,6 +4,8 @@
 #include <vorn/assets/asset_loader.h>
 #include <vorn/util/text.h>
 
+namespace vorn {
+
 namespace {
 
 std::string Folded(const char* text)
@@ -176,3 +178,5 @@ void AssetManager::Clear()
     m_fonts.Clear();
     m_colours.Clear();
 }
+
+} // namespace vorn

@@ -21,6 +21,8 @@
 #include <vorn/util/bitmap.h>
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 class Asset;
 class AssetLoader;
 
@@ -192,3 +194,5 @@ private:
     // Names of the scripts running now, innermost last: a script may not use itself.
     std::vector<std::string> m_runningScripts;
 };
+
+} // namespace vorn

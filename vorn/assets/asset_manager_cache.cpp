@@ -3,6 +3,8 @@
 
 #include <memory>
 
+namespace vorn {
+
 namespace {
 
 std::string Key(const char* name)
@@ -168,3 +170,5 @@ void AssetManager::ClearCaches()
     m_listBoxes.clear();
     m_editWidgets.clear();
 }
+
+} // namespace vorn

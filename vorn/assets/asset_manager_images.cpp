@@ -13,6 +13,8 @@
 #include <vorn/util/text.h>
 #include <vorn/util/wx_image_convert.h>
 
+namespace vorn {
+
 // Marks a script as running for its lifetime: it becomes the current script name (the
 // one error messages carry), and a script that is already running is refused, so that
 // a script using itself, directly or through others, fails instead of recursing. Once
@@ -327,3 +329,5 @@ bool AssetManager::LoadListBox(const char* name, OldVornListBoxInfo& info)
         FillSetFrom<wxBitmap>(made, *info.imageCache);
     return true;
 }
+
+} // namespace vorn

@@ -6,6 +6,8 @@
 #include <vorn/assets/asset.h>
 #include <vorn/util/diagnostics.h>
 
+namespace vorn {
+
 namespace {
 
 // Asset texts are UTF-8 where they are not plain ASCII; other bytes are taken as Latin-1
@@ -181,3 +183,5 @@ bool AssetManager::LoadFontData(const char* assetName)
         return false;
     return m_fonts.RunScript(text);
 }
+
+} // namespace vorn

@@ -3,9 +3,11 @@
 #include <climits>
 #include <sstream>
 
-#include <vorn/assets/database_common.h>
+#include <vorn/assets/detail/database_common.h>
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/wx_colour.h>
+
+namespace vorn {
 
 namespace {
 
@@ -35,7 +37,7 @@ int ToByteChannel(double unit)
 
 bool Fail(const std::string& message, int lineNumber)
 {
-    return vorn_detail::ScriptError(kScriptTitle, message, lineNumber);
+    return detail::ScriptError(kScriptTitle, message, lineNumber);
 }
 
 } // namespace
@@ -92,14 +94,14 @@ bool ColourDatabase::HasColour(const std::string& name) const { return Find(name
 
 bool ColourDatabase::GetColourNameList(std::vector<std::string>& names) const
 {
-    return vorn_detail::ListKeys(m_colours, names);
+    return detail::ListKeys(m_colours, names);
 }
 
 void ColourDatabase::Clear() { m_colours.clear(); }
 
 bool ColourDatabase::RunScript(const std::string& text)
 {
-    return vorn_detail::ForEachScriptLine(text, [this](const std::string& line, int lineNumber) {
+    return detail::ForEachScriptLine(text, [this](const std::string& line, int lineNumber) {
         return line.empty() || RunLine(line, lineNumber);
     });
 }
@@ -141,3 +143,5 @@ bool ColourDatabase::RunLine(const std::string& line, int lineNumber)
               ToByteChannel(existing->b), ToByteChannel(existing->a));
     return true;
 }
+
+} // namespace vorn

@@ -9,6 +9,8 @@
 
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 class ColourDatabase {
 public:
     // Stores red, green, blue and alpha each times 1/255 (not clamped). A name that is
@@ -39,3 +41,5 @@ private:
 
     std::map<std::string, ColorA> m_colours;
 };
+
+} // namespace vorn

@@ -4,7 +4,9 @@
 
 #include <vorn/assets/asset.h>
 #include <vorn/assets/asset_manager.h>
-#include <vorn/assets/file_search.h>
+#include <vorn/assets/detail/file_search.h>
+
+namespace vorn {
 
 AssetLoader::~AssetLoader() = default;
 
@@ -53,12 +55,12 @@ bool FileAssetLoader::LoadResources(AssetManager& manager)
 void FileAssetLoader::ScanPass(AssetManager& manager, const std::string& pattern, const char* platform,
                                const char* languageMajor, const char* languageMinor)
 {
-    if (!SearchDirectoryExists(pattern))
+    if (!detail::SearchDirectoryExists(pattern))
         return;
-    for (const std::string& path : FindFiles(pattern)) {
+    for (const std::string& path : detail::FindFiles(pattern)) {
         wxString base, ext;
-        wxFileName::SplitPath(PathToWx(path), nullptr, &base, &ext);
-        const std::string name = PathFromWx(base + "." + ext);
+        wxFileName::SplitPath(detail::PathToWx(path), nullptr, &base, &ext);
+        const std::string name = detail::PathFromWx(base + "." + ext);
         FileAsset* asset = new FileAsset(path);
         asset->SetName(name.c_str());
         asset->SetPlatform(platform);
@@ -67,3 +69,5 @@ void FileAssetLoader::ScanPass(AssetManager& manager, const std::string& pattern
         manager.SetAsset(asset);
     }
 }
+
+} // namespace vorn

@@ -2,8 +2,10 @@
 
 #include <sstream>
 
-#include <vorn/assets/database_common.h>
+#include <vorn/assets/detail/database_common.h>
 #include <vorn/util/diagnostics.h>
+
+namespace vorn {
 
 namespace {
 
@@ -40,7 +42,7 @@ bool Lookup(const Keyword<T> (&table)[N], const std::string& word, T& out)
 
 bool Fail(const std::string& message, int lineNumber)
 {
-    return vorn_detail::ScriptError(kScriptTitle, message, lineNumber);
+    return detail::ScriptError(kScriptTitle, message, lineNumber);
 }
 
 } // namespace
@@ -62,14 +64,14 @@ bool FontDatabase::GetFont(const std::string& name, wxFont& out) const
 
 bool FontDatabase::GetFontNameList(std::vector<std::string>& names) const
 {
-    return vorn_detail::ListKeys(m_fonts, names);
+    return detail::ListKeys(m_fonts, names);
 }
 
 void FontDatabase::Clear() { m_fonts.clear(); }
 
 bool FontDatabase::RunScript(const std::string& text)
 {
-    return vorn_detail::ForEachScriptLine(
+    return detail::ForEachScriptLine(
         text, [this](const std::string& line, int lineNumber) { return RunLine(line, lineNumber); });
 }
 
@@ -106,3 +108,5 @@ bool FontDatabase::RunLine(const std::string& line, int lineNumber)
         return Fail("Already have font [" + name + "] on line ", lineNumber);
     return true;
 }
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 
 #include <wx/font.h>
 
+namespace vorn {
+
 class FontDatabase {
 public:
     // Stores a copy; a name that is already present is refused (entries are never replaced).
@@ -37,3 +39,5 @@ private:
 
     std::map<std::string, wxFont> m_fonts;
 };
+
+} // namespace vorn

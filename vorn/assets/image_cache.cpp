@@ -2,6 +2,8 @@
 
 #include <wx/dcmemory.h>
 
+namespace vorn {
+
 template class VornImageCache<Bitmap>;
 template class VornImageCache<BitmapA>;
 template class VornImageCache<wxImage>;
@@ -59,3 +61,5 @@ wxBitmap* VornwxBitmapCache::MakeImageFromWallpaper(WallpaperImageInfo<wxBitmap>
     }
     return image;
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 
 #include <vorn/util/bitmap.h>
 
+namespace vorn {
+
 // The state index of an image in an image set, 0 to 9. Image scripts name 2 to 9.
 typedef int VORNIMAGETYPE;
 enum : int {
@@ -270,3 +272,5 @@ extern template class VornImageCache<BitmapA>;
 extern template class VornImageCache<wxImage>;
 extern template class VornImageCache<wxBitmap>;
 extern template class VornWallpaperImageCache<wxBitmap>;
+
+} // namespace vorn

@@ -11,6 +11,8 @@
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/wx_image_convert.h>
 
+namespace vorn {
+
 namespace {
 
 void FirstLineError(const char* text)
@@ -347,3 +349,5 @@ void ImageScriptRunner::FillErrorPicture()
         Copy(*m_targets.image, *m_working);
     }
 }
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 
 #include <vorn/util/bitmap.h>
 
+namespace vorn {
+
 class AssetManager;
 class VornBitmapACache;
 struct VornEditInfo;
@@ -83,3 +85,5 @@ private:
     std::string m_error;
     int m_errorLine = 0;
 };
+
+} // namespace vorn

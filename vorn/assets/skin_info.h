@@ -5,6 +5,8 @@
 #include <wx/colour.h>
 #include <wx/font.h>
 
+namespace vorn {
+
 class VornwxBitmapCache;
 
 // Edit-box skin, filled by the script's "edit" line. The widget image is x + width wide
@@ -45,3 +47,5 @@ struct OldVornListBoxInfo : VornListBoxInfo {
     OldVornListBoxInfo() { x = -999; } // -999 until an "lbText" line is seen
     bool ownsImageCache = false;
 };
+
+} // namespace vorn

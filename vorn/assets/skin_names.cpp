@@ -2,6 +2,8 @@
 
 #include <vorn/util/text.h>
 
+namespace vorn {
+
 using namespace vornskin;
 
 namespace {
@@ -137,3 +139,5 @@ const char* SkinAssetKindName(SkinAssetKind kind)
     }
     return "";
 }
+
+} // namespace vorn

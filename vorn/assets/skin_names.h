@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace vorn {
+
 namespace vornskin {
 
 // Colour keys looked up by the property tree.
@@ -169,3 +171,5 @@ const SkinAssetName* FindSkinAssetName(const std::string& name);
 const char* SkinAssetKindName(SkinAssetKind kind);
 // True for the kinds stored as files (not database keys).
 bool IsSkinFileKind(SkinAssetKind kind);
+
+} // namespace vorn

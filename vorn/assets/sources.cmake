@@ -8,7 +8,7 @@ set(VORN_ASSETS_SOURCES
   assets/asset_manager_images.cpp
   assets/asset_manager_text.cpp
   assets/file_asset_loader.cpp
-  assets/file_search.cpp
+  assets/detail/file_search.cpp
   assets/image_script.cpp
   assets/colour_database.cpp
   assets/font_database.cpp

@@ -2,6 +2,8 @@
 
 #include <wx/dcmemory.h>
 
+namespace vorn {
+
 VornwxBitmapWallpaper::VornwxBitmapWallpaper()
     : m_bitmap(new wxBitmap(kSize, kSize, wxBITMAP_SCREEN_DEPTH))
 {
@@ -128,3 +130,5 @@ void WallpaperBitmapHolder::ClearAll()
     m_images.clear();
     m_caches.clear();
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 
 #include <vorn/assets/image_cache.h>
 
+namespace vorn {
+
 // One wallpaper bitmap, filled row by row (shelf packing).
 class VornwxBitmapWallpaper {
 public:
@@ -72,3 +74,5 @@ private:
     std::vector<std::pair<std::string, WallpaperImageInfo<wxBitmap>>> m_images;
     std::vector<std::pair<std::string, std::vector<WallpaperImageInfo<wxBitmap>>>> m_caches;
 };
+
+} // namespace vorn

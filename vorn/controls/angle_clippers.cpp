@@ -1,8 +1,10 @@
 #include <vorn/controls/angle_clippers.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/controls/detail/angle_common.h>
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
+
+namespace vorn {
 
 VornAngleClippers::VornAngleClippers() = default;
 
@@ -27,7 +29,7 @@ void VornAngleClippers::Setup(ColorA background, ColorA line, ColorA second, int
     m_line = line;
     m_background = background;
     m_second = second;
-    m_image = MakeDrawingBuffer(w, h);
+    m_image = detail::MakeDrawingBuffer(w, h);
     m_model.Reset(w, h, range);
     m_valueGroup = group;
     SetValue(0.0, false);
@@ -98,7 +100,7 @@ void VornAngleClippers::OnDraw(wxDC* dc)
         const auto lowerArc = [&](double from, double to, const ColorA& c) {
             DrawArc(AngleCrop(from, to, cx, cy, AntiAlias(*filter)), cx, cy + ar, cx + ar, cy, c);
         };
-        ::Clear(filter, m_background); // not wxWindow::Clear
+        vorn::Clear(filter, m_background); // not wxWindow::Clear
         upperArc(a, 90.0, m_second);
         lowerArc(270.0, 360.0 - a, m_second);
         DrawLine(AntiAlias(*filter), 0, cy, cx, cy, m_line);
@@ -109,7 +111,9 @@ void VornAngleClippers::OnDraw(wxDC* dc)
         lowerArc(360.0 - a, 360.0, m_line);
         DrawCircle(filter, cx, cy, 2, m_line, true);
     }
-    CopyImage(*dc, *m_image);
+    detail::CopyImage(*dc, *m_image);
     if (IsDirty())
         RecalcState();
 }
+
+} // namespace vorn

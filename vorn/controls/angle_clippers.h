@@ -6,11 +6,13 @@
 
 #include <wx/image.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/framework/value_drag.h>
 #include <vorn/controls/angle_model.h>
 #include <vorn/framework/control.h>
 #include <vorn/framework/control_group.h>
 #include <vorn/util/color.h>
+
+namespace vorn {
 
 class VornAngleClippers : public VornControl {
 public:
@@ -54,3 +56,5 @@ private:
     VornControlGroupValue* m_valueGroup = nullptr;
     ValueDrag m_drag;
 };
+
+} // namespace vorn

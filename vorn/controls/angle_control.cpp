@@ -1,8 +1,10 @@
 #include <vorn/controls/angle_control.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/controls/detail/angle_common.h>
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
+
+namespace vorn {
 
 // ---------------------------------------------------------------------------------------------
 // VornAngleControl
@@ -102,7 +104,7 @@ void VornAngleControl::OnMouseMove(int x, int y)
     if (!GetMouseDown() || !m_drag.IsActive())
         return;
     SetValue(x, y);
-    DrawAtOnce(*this);
+    detail::DrawAtOnce(*this);
 }
 
 void VornAngleControl::OnDialPaint(wxPaintEvent& event)
@@ -137,7 +139,7 @@ VornAngleControlB::VornAngleControlB() = default;
 VornAngleControlB::VornAngleControlB(ColorA line, ColorA background, int x, int y, int w, int h, wxWindow* parent,
                                      int id, VornControlGroupValue* group, long style)
     : VornAngleControl(w - HalfHeight(h), HalfHeight(h), HalfHeight(h), x, y, w, h, parent, id, group, style),
-      m_line(line), m_background(background), m_image(MakeDrawingBuffer(w, h)), m_halfHeight(HalfHeight(h))
+      m_line(line), m_background(background), m_image(detail::MakeDrawingBuffer(w, h)), m_halfHeight(HalfHeight(h))
 {
 }
 
@@ -147,7 +149,7 @@ bool VornAngleControlB::Create(ColorA line, ColorA background, int x, int y, int
     m_line = line;
     m_background = background;
     m_halfHeight = HalfHeight(h);
-    m_image = MakeDrawingBuffer(w, h);
+    m_image = detail::MakeDrawingBuffer(w, h);
     return VornAngleControl::Create(w - m_halfHeight, m_halfHeight, m_halfHeight, x, y, w, h, parent, id, group,
                                     style);
 }
@@ -161,13 +163,15 @@ void VornAngleControlB::OnDraw(wxDC* dc)
         if (!filter)
             return;
         const int cx = m_model.cx, cy = m_model.cy, r = m_model.radius;
-        ::Clear(filter, m_background); // not wxWindow::Clear
+        vorn::Clear(filter, m_background); // not wxWindow::Clear
         DrawLine(AntiAlias(*filter), 0, m_halfHeight, static_cast<int>(r * 0.2 + (cx - r)), m_halfHeight, m_line);
         DrawCircle(filter, cx, cy, static_cast<int>(r - r * 0.2), m_line, false);
         DrawLine(AntiAlias(*filter), cx, m_halfHeight, m_model.knobX, m_model.knobY, m_line);
         DrawCircle(filter, cx, cy, 2, m_line, true);
     }
-    CopyImage(*dc, *m_image);
+    detail::CopyImage(*dc, *m_image);
     if (IsDirty())
         RecalcState();
 }
+
+} // namespace vorn

@@ -7,11 +7,13 @@
 
 #include <wx/image.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/framework/value_drag.h>
 #include <vorn/controls/angle_model.h>
 #include <vorn/framework/control.h>
 #include <vorn/framework/control_group.h>
 #include <vorn/util/color.h>
+
+namespace vorn {
 
 class VornAngleControl : public VornControl {
 public:
@@ -86,3 +88,5 @@ private:
     std::unique_ptr<wxImage> m_image; // the drawing buffer, of the window's size
     int m_halfHeight = 0;
 };
+
+} // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vorn {
+
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kTurnsPerRadian = 0.15915494309189535;
@@ -126,3 +128,5 @@ bool AngleClippersModel::DragTo(int y, bool fine)
     position = static_cast<int>(p);
     return true;
 }
+
+} // namespace vorn

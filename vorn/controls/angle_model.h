@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // The arithmetic of the angle dials, apart from any window.
 //
 // AngleDialModel: a full-turn direction. `angle` is in turns, counter-clockwise on screen
@@ -67,3 +70,4 @@ public:
     bool DragTo(int y, bool fine);
 };
 
+} // namespace vorn

@@ -1,8 +1,10 @@
 #include <vorn/controls/button.h>
 
-#include <vorn/controls/button_image.h>
+#include <vorn/controls/detail/button_image.h>
 #include <vorn/framework/hints.h>
 #include <vorn/util/diagnostics.h>
+
+namespace vorn {
 
 // ---------------------------------------------------------------------------------------------
 // VornButton
@@ -79,7 +81,7 @@ void VornButton::SetImageCache(const VornwxBitmapCache* cache)
 
 void VornButton::RecalcState()
 {
-    m_imageState = VornButtonImageState(GetEnabled(), m_on, GetMouseOver(), GetMouseDown());
+    m_imageState = detail::VornButtonImageState(GetEnabled(), m_on, GetMouseOver(), GetMouseDown());
     VornControl::RecalcState();
 }
 
@@ -91,7 +93,7 @@ bool VornButton::GetImageInfo(WallpaperImageInfo<wxBitmap>& info)
     }
     if (IsDirty())
         RecalcState();
-    return FindButtonImage(m_cache, m_imageState, info);
+    return detail::FindButtonImage(m_cache, m_imageState, info);
 }
 
 void VornButton::OnDraw(wxDC* dc)
@@ -100,7 +102,7 @@ void VornButton::OnDraw(wxDC* dc)
         RecalcState();
     WallpaperImageInfo<wxBitmap> info;
     if (GetImageInfo(info))
-        BlitButtonImage(dc, info);
+        detail::BlitButtonImage(dc, info);
 }
 
 void VornButton::OnMouseButton()
@@ -231,3 +233,5 @@ void VornRadioButton::OnMouseButton()
     }
     RefreshPressed();
 }
+
+} // namespace vorn

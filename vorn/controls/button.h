@@ -11,6 +11,8 @@
 #include <vorn/framework/control_group.h>
 #include <vorn/framework/on_off_control.h>
 
+namespace vorn {
+
 class VornButton : public VornControl, public VornOnOffControl {
 public:
     VornButton();
@@ -111,3 +113,5 @@ protected:
 private:
     void InitRadio(VornControlGroup1ofN* group);
 };
+
+} // namespace vorn

@@ -1,5 +1,7 @@
 #include <vorn/controls/button_drag.h>
 
+namespace vorn {
+
 // ---------------------------------------------------------------------------------------------
 // VornMoonButton
 
@@ -137,3 +139,5 @@ void VornSizerButton::OnMouseMove(int mx, int my)
     const wxSize size = parent->GetSize();
     parent->SetSize(-1, -1, size.x + dx, size.y + dy, 0);
 }
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 // Both hold the mouse capture from press to release.
 #include <vorn/controls/button.h>
 
+namespace vorn {
+
 class VornMoonButton : public VornRadioButton {
 public:
     VornMoonButton() = default;
@@ -61,3 +63,5 @@ private:
     int m_dragLastY = 0;
     int m_dragging = 0;
 };
+
+} // namespace vorn

@@ -1,5 +1,7 @@
 #include <vorn/controls/button_moment.h>
 
+namespace vorn {
+
 VornMomentHint::~VornMomentHint() = default;
 VornButtonClock::~VornButtonClock() = default;
 
@@ -125,3 +127,5 @@ void VornMomentBtn::OnEnable(bool enabled)
     if (!enabled)
         StopTimer();
 }
+
+} // namespace vorn

@@ -18,6 +18,8 @@
 #include <vorn/controls/button.h>
 #include <vorn/framework/hints.h>
 
+namespace vorn {
+
 // Sent by moment buttons: flag true for the press, false for each repeat.
 class VornMomentHint : public VornControlHint {
 public:
@@ -105,3 +107,5 @@ private:
     int m_firstDelay = 0;
     int m_repeat = 0;
 };
+
+} // namespace vorn

@@ -8,6 +8,8 @@
 #include <vorn/util/wx_colour.h>
 #include <vorn/util/wx_image_filter.h>
 
+namespace vorn {
+
 namespace {
 int BitmapWidth(const wxBitmap* b) { return b && b->IsOk() ? b->GetWidth() : 0; }
 int BitmapHeight(const wxBitmap* b) { return b && b->IsOk() ? b->GetHeight() : 0; }
@@ -262,7 +264,7 @@ void VornSliderB::OnDraw(wxDC* dc)
             return;
         const ColorA background = WxCtoCA(m_background);
         const ColorA line = WxCtoCA(m_line);
-        ::Clear(*filter, background); // not wxWindow::Clear
+        vorn::Clear(*filter, background); // not wxWindow::Clear
         DrawLine(*filter, 0, GetGap(), GetCurPosition(), GetGap(), line);
         DumbAntiAliasFilter aa(*filter); // borrows the filter
         // The round knob in its 12 x 12 box.
@@ -306,3 +308,5 @@ void VornSliderC::OnDraw(wxDC* dc)
     if (IsDirty())
         RecalcState();
 }
+
+} // namespace vorn

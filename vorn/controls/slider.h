@@ -14,6 +14,8 @@
 #include <vorn/framework/control.h>
 #include <vorn/framework/control_group.h>
 
+namespace vorn {
+
 class VornSlider : public VornControl {
 public:
     VornSlider();
@@ -119,3 +121,5 @@ private:
     const wxBitmap* m_knob = nullptr;
     const wxBitmap* m_track = nullptr;
 };
+
+} // namespace vorn

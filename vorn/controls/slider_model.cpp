@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+namespace vorn {
+
 void SliderModel::Reset(int windowWidth, int windowHeight)
 {
     width = windowWidth;
@@ -79,3 +81,5 @@ bool SliderModel::DragTo(int x, bool fine)
     ClampValue();
     return value != old;
 }
+
+} // namespace vorn

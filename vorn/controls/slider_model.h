@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // The arithmetic of the horizontal sliders, apart from any window.
 //
 // Positions are kept in tenths of a pixel ("scale" sub-steps per pixel). `value` is the
@@ -49,3 +52,5 @@ public:
 private:
     void ClampValue();
 };
+
+} // namespace vorn

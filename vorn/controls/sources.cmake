@@ -1,7 +1,7 @@
 vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/button.cpp
   controls/button_drag.cpp
-  controls/button_image.cpp
+  controls/detail/button_image.cpp
   controls/button_moment.cpp
   controls/virtual_button.cpp
   controls/slider.cpp
@@ -10,6 +10,6 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/thumb_wheel_model.cpp
   controls/angle_control.cpp
   controls/angle_clippers.cpp
-  controls/angle_common.cpp
+  controls/detail/angle_common.cpp
   controls/angle_model.cpp
 )

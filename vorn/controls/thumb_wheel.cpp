@@ -3,9 +3,11 @@
 #include <wx/dcclient.h>
 #include <wx/image.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/controls/detail/angle_common.h>
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
+
+namespace vorn {
 
 namespace {
 int Width(const BitmapA* b) { return b ? b->width : 0; }
@@ -86,7 +88,7 @@ void VornThumbWheelControl::OnMouseMove(int x, int y)
     if (!GetMouseDown() || !m_drag.IsActive())
         return;
     SetValue(m_model.vertical ? y : x);
-    DrawAtOnce(*this);
+    detail::DrawAtOnce(*this);
 }
 
 void VornThumbWheelControl::OnDraw(wxDC* dc)
@@ -108,7 +110,9 @@ void VornThumbWheelControl::OnDraw(wxDC* dc)
         if (FilterPtr frame = ReadFilter(m_frame); target && frame)
             Blit(*target, *frame, 0, 0);
     }
-    CopyImage(*dc, image);
+    detail::CopyImage(*dc, image);
     if (IsDirty())
         RecalcState();
 }
+
+} // namespace vorn

@@ -4,11 +4,13 @@
 // to its size at the press (see ThumbWheelModel); it reports through a value group.
 #include <wx/dc.h>
 
-#include <vorn/controls/angle_common.h>
+#include <vorn/framework/value_drag.h>
 #include <vorn/controls/thumb_wheel_model.h>
 #include <vorn/framework/control.h>
 #include <vorn/framework/control_group.h>
 #include <vorn/util/bitmap.h>
+
+namespace vorn {
 
 class VornThumbWheelControl : public VornControl {
 public:
@@ -58,3 +60,5 @@ private:
     VornControlGroupValue* m_valueGroup = nullptr;
     ValueDrag m_drag;
 };
+
+} // namespace vorn

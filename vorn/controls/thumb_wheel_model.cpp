@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
+namespace vorn {
+
 namespace {
 constexpr double kZeroBand = 1e-06;
 constexpr double kStepPerMagnitude = 0.002857142857142857; // 1 / 350
@@ -73,3 +75,5 @@ void ThumbWheelModel::Release()
     if (std::fabs(static_cast<double>(value)) < kZeroBand)
         value = 0.0f;
 }
+
+} // namespace vorn

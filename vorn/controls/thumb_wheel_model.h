@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // The arithmetic of the thumb wheel, apart from any window.
 //
 // The texture offset is kept in tenths of a pixel ("scale" sub-steps per pixel) and
@@ -43,3 +46,5 @@ private:
     // Stores p brought into 0..period.
     void Wrap(long long p);
 };
+
+} // namespace vorn

@@ -1,6 +1,8 @@
 #include <vorn/controls/virtual_button.h>
 
-#include <vorn/controls/button_image.h>
+#include <vorn/controls/detail/button_image.h>
+
+namespace vorn {
 
 VirtualButton::VirtualButton(const VornwxBitmapCache* cache, bool ownsCache, int x, int y, int w, int h, int arg,
                              wxWindow* host, int id, VornControlGroup* group)
@@ -85,7 +87,7 @@ void VirtualButton::SetButtonDown(bool down)
 
 void VirtualButton::RecalcState()
 {
-    m_imageState = VornButtonImageState(GetEnabled(), m_on, GetMouseOver(), GetMouseDown());
+    m_imageState = detail::VornButtonImageState(GetEnabled(), m_on, GetMouseOver(), GetMouseDown());
     VirtualControl::RecalcState();
 }
 
@@ -97,7 +99,7 @@ bool VirtualButton::GetImageInfo(WallpaperImageInfo<wxBitmap>& info)
     }
     if (m_dirty)
         RecalcState();
-    return FindButtonImage(m_cache, m_imageState, info);
+    return detail::FindButtonImage(m_cache, m_imageState, info);
 }
 
 void VirtualButton::OnDraw(wxDC* dc)
@@ -106,5 +108,7 @@ void VirtualButton::OnDraw(wxDC* dc)
         RecalcState();
     WallpaperImageInfo<wxBitmap> info;
     if (GetImageInfo(info))
-        BlitButtonImage(dc, info);
+        detail::BlitButtonImage(dc, info);
 }
+
+} // namespace vorn

@@ -6,6 +6,8 @@
 #include <vorn/framework/on_off_control.h>
 #include <vorn/framework/virtual_control.h>
 
+namespace vorn {
+
 class VirtualButton : public VirtualControl, public VornOnOffControl {
 public:
     VirtualButton() = default;
@@ -49,3 +51,5 @@ private:
     void TakeCache(const VornwxBitmapCache* cache, bool ownsCache);
     void SizeToCache();
 };
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 
 #include <vorn/framework/control_group.h>
 
+namespace vorn {
+
 // clang-format off
 wxBEGIN_EVENT_TABLE(VornControl, VornWindow)
     EVT_LEFT_DOWN(VornControl::OnLeftDown)
@@ -288,3 +290,5 @@ void VornControl::OnVornHintArrive(VornHintEvent& event)
         return;
     OnUpdate(event.GetID(), event.GetControl(), event.GetHint());
 }
+
+} // namespace vorn

@@ -15,6 +15,8 @@
 #include <vorn/framework/hint_event.h>
 #include <vorn/framework/window.h>
 
+namespace vorn {
+
 class VornControlGroup;
 class VornControlHint;
 
@@ -117,3 +119,5 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+} // namespace vorn

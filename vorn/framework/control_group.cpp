@@ -10,6 +10,8 @@
 #include <vorn/framework/virtual_control.h>
 #include <vorn/util/diagnostics.h>
 
+namespace vorn {
+
 namespace {
 
 template <class T>
@@ -471,3 +473,5 @@ void VornControlGroup::DumpTrace()
     for (VornControlGroup* group : m_groups)
         dprintf("%s\n", ("  Address = " + PointerText(group)).c_str());
 }
+
+} // namespace vorn

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace vorn {
+
 class VornControl;
 class VornControlHint;
 class VirtualControl;
@@ -170,3 +172,5 @@ public:
 protected:
     VornControl* m_parentControl = nullptr;
 };
+
+} // namespace vorn

@@ -3,6 +3,8 @@
 #include <vorn/framework/on_off_control.h>
 #include <vorn/framework/virtual_control.h>
 
+namespace vorn {
+
 // ---- 1 of N ----
 
 void VornControlGroup1ofN::SetOnControl(unsigned int id, bool on, VornControlHint* hint)
@@ -77,3 +79,5 @@ void ChildToParentControlGroup::ControlShapeChanged(unsigned int, VornControl*)
     if (auto* group = dynamic_cast<VornControlGroupValue*>(m_parentControl->GetGroup()))
         group->ControlShapeChanged(m_parentControl->GetId(), m_parentControl);
 }
+
+} // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <vorn/framework/hints.h>
 
+namespace vorn {
+
 const wxEventTypeTag<VornHintEvent> VORN_EVT_HINT(22010);
 
 VornHintEvent::VornHintEvent(int eventType, unsigned int id, VornControl* control, VornControlHint* hint)
@@ -42,3 +44,5 @@ VornHintEvent::~VornHintEvent()
     if (m_ownsHint)
         delete m_hint;
 }
+
+} // namespace vorn

@@ -4,6 +4,8 @@
 // ownership to the copy, so a posted event keeps its hint alive until it is processed.
 #include <wx/event.h>
 
+namespace vorn {
+
 class VornControl;
 class VornControlHint;
 
@@ -32,3 +34,5 @@ extern const wxEventTypeTag<VornHintEvent> VORN_EVT_HINT; // 22010
 typedef void (wxEvtHandler::*VornHintEventFunction)(VornHintEvent&);
 #define VornHintEventHandler(func) wxEVENT_HANDLER_CAST(VornHintEventFunction, func)
 #define EVT_VORN_HINT(func) wx__DECLARE_EVT0(VORN_EVT_HINT, VornHintEventHandler(func))
+
+} // namespace vorn

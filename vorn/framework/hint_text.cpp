@@ -8,13 +8,20 @@
 
 #include <vorn/framework/hints.h>
 
+namespace vorn {
+
 std::string HintClassName(const VornControlHint& hint)
 {
     const char* mangled = typeid(hint).name();
     int status = 0;
     std::unique_ptr<char, void (*)(void*)> demangled(abi::__cxa_demangle(mangled, nullptr, nullptr, &status),
                                                      std::free);
-    return status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
+    std::string name = status == 0 && demangled ? std::string(demangled.get()) : std::string(mangled);
+    // The library's own hints read without their namespace; a host's keep theirs.
+    static const std::string ownPrefix = "vorn::";
+    if (name.compare(0, ownPrefix.size(), ownPrefix) == 0)
+        name.erase(0, ownPrefix.size());
+    return name;
 }
 
 std::string DescribeHint(const VornControlHint* hint)
@@ -33,3 +40,5 @@ std::string DescribeHint(const VornControlHint* hint)
         return name + " \"" + m->value + "\"";
     return name;
 }
+
+} // namespace vorn

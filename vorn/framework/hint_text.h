@@ -4,8 +4,12 @@
 // "null". Doubles are printed with %g.
 #include <string>
 
+namespace vorn {
+
 class VornControlHint;
 
 std::string DescribeHint(const VornControlHint* hint);
-// The hint's class name, demangled.
+// The hint's class name, demangled; the library's own hints without "vorn::".
 std::string HintClassName(const VornControlHint& hint);
+
+} // namespace vorn

@@ -1,5 +1,7 @@
 #include <vorn/framework/hints.h>
 
+namespace vorn {
+
 // Out-of-line destructors give each hint class one home for its type information, so
 // run-time type tests agree between the library and its hosts.
 VornControlHint::~VornControlHint() = default;
@@ -11,3 +13,5 @@ StringValChanging::~StringValChanging() = default;
 IntValChanged::~IntValChanged() = default;
 RealValChanged::~RealValChanged() = default;
 StringValChanged::~StringValChanged() = default;
+
+} // namespace vorn

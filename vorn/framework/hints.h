@@ -3,6 +3,8 @@
 // happened with a run-time type test and read the value from the message part.
 #include <string>
 
+namespace vorn {
+
 // Polymorphic base of every hint.
 class VornControlHint {
 public:
@@ -89,3 +91,5 @@ public:
     explicit StringValChanged(const std::string& v) : StringValMessage(v) {}
     ~StringValChanged() override;
 };
+
+} // namespace vorn

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // The on/off face of a button. Groups switch buttons through this interface
 // (SetOnControl, SetEnableControl, SetOnAll); VornButton and VirtualButton implement
 // it, and only buttons may: the groups treat "is a VornOnOffControl" as "is a button".
@@ -10,3 +13,5 @@ public:
 protected:
     ~VornOnOffControl() = default;
 };
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 template <class T>
 class ValInterface {
 public:
@@ -25,3 +27,5 @@ class QuaternionVal : public ValInterface<Quaternion> {};
 class ColorVal : public ValInterface<Color> {};
 class ColorAVal : public ValInterface<ColorA> {};
 class VornStringVal : public ValInterface<std::string> {};
+
+} // namespace vorn

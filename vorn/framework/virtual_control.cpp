@@ -5,6 +5,8 @@
 
 #include <vorn/framework/control_group.h>
 
+namespace vorn {
+
 // ---- VirtualWindow ----
 
 VirtualWindow::VirtualWindow(int x, int y, int w, int h, int arg, wxWindow* host, int id)
@@ -247,3 +249,5 @@ void VirtualControl::OnDraw(wxDC* dc)
     if (m_dirty)
         RecalcState();
 }
+
+} // namespace vorn

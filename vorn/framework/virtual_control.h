@@ -7,6 +7,9 @@
 
 class wxDC;
 class wxWindow;
+
+namespace vorn {
+
 class VornControl;
 class VornControlGroup;
 class VornControlHint;
@@ -158,3 +161,5 @@ protected:
 private:
     void RegisterWithGroup(VornControlGroup* group);
 };
+
+} // namespace vorn

@@ -5,6 +5,8 @@
 
 #include <vorn/util/wx_colour.h>
 
+namespace vorn {
+
 const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_DOWN(22000);
 const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_UP(22001);
 
@@ -275,3 +277,5 @@ void VornWindow::SendKeyEvent(wxEventType type, const wxKeyEvent& key)
     ev.m_y = key.GetY();
     GetEventHandler()->ProcessEvent(ev);
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 // A key pressed (VORN_EVT_KEY_DOWN, 22000) or released (VORN_EVT_KEY_UP, 22001) in a
 // library window. A command event, so it reaches the parents until one handles it.
 class VornWindowKeyEvent : public wxCommandEvent {
@@ -123,3 +125,5 @@ private:
 
     wxDECLARE_EVENT_TABLE();
 };
+
+} // namespace vorn

@@ -12,6 +12,8 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
+namespace vorn {
+
 namespace {
 // Larger buffers are refused rather than attempted (1 GiB).
 constexpr size_t kMaxBytes = size_t(1) << 30;
@@ -431,3 +433,5 @@ bool LoadBitmapADecode(const unsigned char* bytes, size_t length, BitmapA& out)
     out = std::move(decoded);
     return true;
 }
+
+} // namespace vorn

@@ -8,6 +8,8 @@
 
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 // The storage shared by Bitmap and BitmapA; the two stay distinct types so that an
 // opaque bitmap is never passed where one with alpha is expected.
 class PixelBuffer {
@@ -105,3 +107,5 @@ bool ClearBitmap(Bitmap& bitmap, const Color& colour);
 // 3-channel BitmapA, keeping its alpha (or its mask colour as transparent; opaque
 // otherwise). False for corrupt, truncated or unknown data, leaving `out` untouched.
 bool LoadBitmapADecode(const unsigned char* bytes, size_t length, BitmapA& out);
+
+} // namespace vorn

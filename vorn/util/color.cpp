@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorn {
+
 void Color::RGBtoHSV()
 {
     const double mx = std::max({r, g, b});
@@ -48,3 +50,5 @@ void Color::HSVtoRGB()
     default: r = v; g = p; b = q; break;
     }
 }
+
+} // namespace vorn

@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // Colour and vector value types of the imaging layer. Components are doubles; colours
 // run 0.0 to 1.0 per channel (after RGBtoHSV the three hold hue, saturation, value,
 // each also 0.0 to 1.0).
@@ -52,3 +55,5 @@ struct Quaternion {
     Quaternion(double x_, double y_, double z_, double w_) : x(x_), y(y_), z(z_), w(w_) {}
     bool operator==(const Quaternion& o) const { return x == o.x && y == o.y && z == o.z && w == o.w; }
 };
+
+} // namespace vorn

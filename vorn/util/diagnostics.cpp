@@ -7,6 +7,8 @@
 #include <wx/app.h>
 #include <wx/msgdlg.h>
 
+namespace vorn {
+
 namespace {
 // The one process-wide seam of the library: hosts and tests replace these sinks.
 DebugHook g_debugHook;
@@ -55,3 +57,5 @@ void WarningMessage(const std::string& title, const std::string& text)
     }
     std::fprintf(stderr, "%s: %s\n", title.c_str(), text.c_str());
 }
+
+} // namespace vorn

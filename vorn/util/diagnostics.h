@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+namespace vorn {
+
 using DebugHook = std::function<void(const std::string& text)>;
 using WarningHook = std::function<void(const std::string& title, const std::string& text)>;
 
@@ -22,3 +24,5 @@ void dprintf(const char* format, ...) __attribute__((format(printf, 1, 2)));
 
 // Shows a warning to the user; returns when it has been seen.
 void WarningMessage(const std::string& title, const std::string& text);
+
+} // namespace vorn

@@ -1,5 +1,7 @@
 #include <vorn/util/enum_string_parser.h>
 
+namespace vorn {
+
 namespace {
 constexpr char kSeparator = '|';
 constexpr char kSelected = '*';
@@ -92,3 +94,5 @@ void EnumStringParser::Clear()
     m_items.clear();
     m_selection = -1;
 }
+
+} // namespace vorn

@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+namespace vorn {
+
 class EnumStringParser {
 public:
     // True when the text parsed; otherwise the parser keeps what it held.
@@ -28,3 +30,5 @@ private:
     std::vector<std::string> m_items;
     int m_selection = -1;
 };
+
+} // namespace vorn

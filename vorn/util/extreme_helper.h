@@ -1,4 +1,7 @@
 #pragma once
+
+namespace vorn {
+
 // Clamping of values into a closed range.
 
 class ExtremeHelper {
@@ -13,3 +16,5 @@ public:
             value = static_cast<T>(min);
     }
 };
+
+} // namespace vorn

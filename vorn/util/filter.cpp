@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <limits>
 
+namespace vorn {
+
 namespace {
 constexpr double kByteToUnit = 0.00392156862745098; // 1/255
 constexpr double kPi = 3.14159265358979323846;
@@ -410,3 +412,5 @@ bool AntiAliasFilter::ReadPoint(ColorA& colour, double x, double y)
 
 FilterPtr AntiAlias(FilterPtr filter) { return std::make_unique<AntiAliasFilter>(std::move(filter)); }
 FilterPtr AntiAlias(Filter& filter) { return std::make_unique<AntiAliasFilter>(filter); }
+
+} // namespace vorn

@@ -16,6 +16,8 @@
 #include <vorn/util/bitmap.h>
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 class Filter {
 public:
     virtual ~Filter();
@@ -156,3 +158,5 @@ public:
 
 FilterPtr AntiAlias(FilterPtr filter);
 FilterPtr AntiAlias(Filter& filter);
+
+} // namespace vorn

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace vorn {
+
 namespace {
 // Sorts by position; equal positions keep the order of addition (ascending index).
 bool ByPosition(const CONTROL_POINT& a, const CONTROL_POINT& b)
@@ -102,3 +104,5 @@ std::vector<CONTROL_POINT> Gradient::GetSortedPoints() const
     std::stable_sort(sorted.begin(), sorted.end(), ByPosition);
     return sorted;
 }
+
+} // namespace vorn

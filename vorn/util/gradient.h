@@ -10,6 +10,8 @@
 
 #include <vorn/util/color.h>
 
+namespace vorn {
+
 struct CONTROL_POINT {
     // The stop's index, filled in by the gradient (GetPoint, GetClosest, GetSortedPoints);
     // ignored by AddPoint and SetPoint.
@@ -51,3 +53,5 @@ private:
     std::vector<CONTROL_POINT> m_points; // in the order added, index filled in
     unsigned int m_nextIndex = 1;
 };
+
+} // namespace vorn

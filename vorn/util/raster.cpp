@@ -4,6 +4,8 @@
 #include <cmath>
 #include <utility>
 
+namespace vorn {
+
 namespace {
 constexpr double kPi = 3.14159265358979323846;
 constexpr double kEps = 1e-9;
@@ -218,3 +220,5 @@ double GetAngle(double x0, double y0, double x1, double y1)
         a += 360.0;
     return a >= 360.0 ? 0.0 : a;
 }
+
+} // namespace vorn

@@ -11,6 +11,8 @@
 #include <vorn/util/color.h>
 #include <vorn/util/filter.h>
 
+namespace vorn {
+
 // Writes the colour to every pixel of the filter.
 bool Clear(Filter& filter, const ColorA& colour);
 
@@ -75,3 +77,5 @@ inline bool DrawCircle(const FilterPtr& f, double cx, double cy, double radius, 
 {
     return f && DrawCircle(*f, cx, cy, radius, c, filled);
 }
+
+} // namespace vorn

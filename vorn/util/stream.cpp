@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+namespace vorn {
+
 uint32_t VornInputStream::Read32()
 {
     unsigned char bytes[4] = {0, 0, 0, 0};
@@ -49,3 +51,5 @@ VornOutputStream& VornOutputStream::operator<<(const std::string& text)
     m_out.write(text.data(), static_cast<std::streamsize>(text.size()));
     return *this;
 }
+
+} // namespace vorn

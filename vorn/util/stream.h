@@ -6,6 +6,8 @@
 #include <ostream>
 #include <string>
 
+namespace vorn {
+
 class VornInputStream {
 public:
     explicit VornInputStream(std::istream& in) : m_in(in) {}
@@ -32,3 +34,5 @@ public:
 private:
     std::ostream& m_out;
 };
+
+} // namespace vorn

@@ -3,6 +3,8 @@
 #include <cmath>
 #include <cstdio>
 
+namespace vorn {
+
 std::string ToLower(const std::string& text)
 {
     std::string out(text);
@@ -44,3 +46,5 @@ std::string MakeDate(double value)
     std::snprintf(buffer, sizeof buffer, "%04lld-%02lld-%02lld", y, m, d);
     return buffer;
 }
+
+} // namespace vorn

@@ -1,6 +1,8 @@
 #pragma once
 #include <string>
 
+namespace vorn {
+
 // Folds ASCII letters to lower case; asset names, platforms and languages go through it.
 std::string ToLower(const std::string& text);
 
@@ -8,3 +10,5 @@ std::string ToLower(const std::string& text);
 std::string MakeTime(double seconds);
 // "YYYY-MM-DD" for a day count since 1970-01-01 (the fraction of a day is dropped).
 std::string MakeDate(double value);
+
+} // namespace vorn

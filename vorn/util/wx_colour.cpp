@@ -1,5 +1,7 @@
 #include <vorn/util/wx_colour.h>
 
+namespace vorn {
+
 namespace {
 constexpr double kByteToUnit = 0.00392156862745098; // 1/255
 
@@ -30,3 +32,5 @@ wxColour CAtoWxC(const ColorA& c)
 {
     return wxColour(TruncateChannel(c.r), TruncateChannel(c.g), TruncateChannel(c.b));
 }
+
+} // namespace vorn

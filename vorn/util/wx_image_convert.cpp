@@ -6,6 +6,8 @@
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
 
+namespace vorn {
+
 namespace {
 constexpr double kByteToUnit = 0.00392156862745098; // 1/255
 
@@ -220,3 +222,5 @@ bool FlipVert(wxImage& dst, const wxImage& src) { return FlipImage(dst, src, fal
 
 bool Scale(BitmapA& dst, BitmapA& src) { return ScaleBuffer(dst, src); }
 bool Scale(Bitmap& dst, Bitmap& src) { return ScaleBuffer(dst, src); }
+
+} // namespace vorn

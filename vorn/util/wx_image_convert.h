@@ -8,6 +8,8 @@
 #include <vorn/util/color.h>
 #include <vorn/util/filter.h>
 
+namespace vorn {
+
 // Remake the bitmap at the image's size with 3 channels and copy the pixels; the BitmapA
 // form sets every alpha byte to 255. False for an image without data.
 bool ConvertTo(Bitmap& dst, const wxImage& src);
@@ -60,3 +62,5 @@ bool FlipVert(wxImage& dst, const wxImage& src);
 // (x / dstWidth x srcWidth, y / dstHeight x srcHeight) with GetHQColor radius 1.5.
 bool Scale(BitmapA& dst, BitmapA& src);
 bool Scale(Bitmap& dst, Bitmap& src);
+
+} // namespace vorn

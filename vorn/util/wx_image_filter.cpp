@@ -9,6 +9,8 @@
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_colour.h>
 
+namespace vorn {
+
 namespace {
 constexpr double kByteToUnit = 0.00392156862745098; // 1/255
 
@@ -208,3 +210,5 @@ void wxBitmapUnDoFilter::UnDo()
     }
     m_undo->UnDo();
 }
+
+} // namespace vorn

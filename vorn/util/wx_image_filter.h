@@ -9,6 +9,8 @@
 
 #include <vorn/util/filter.h>
 
+namespace vorn {
+
 // A filter over a wxImage it does not own (3 bytes a pixel, rows top to bottom).
 // Writes store truncate(component x 255.0 + 0.5) per channel (components outside 0..1
 // are clamped first); alpha is ignored. Reads give channel / 255 and alpha 1.0.
@@ -97,3 +99,5 @@ private:
     wxBitmap m_bitmap;
     std::unique_ptr<wxMemoryDC> m_dc;
 };
+
+} // namespace vorn

@@ -1,17 +1,18 @@
 // A tiny host: a library control in a frame, shown and painted, then the program exits.
+// It names the library's classes in full; the README's example uses `using namespace vorn`.
 #include <cstdio>
 
 #include <vorn/vorn.h>
 #include <wx/wx.h>
 
-class ProbeControl : public VornControl {
+class ProbeControl : public vorn::VornControl {
 public:
-    using VornControl::VornControl;
+    using vorn::VornControl::VornControl;
     int draws = 0;
     void OnDraw(wxDC* dc) override
     {
         ++draws;
-        VornControl::OnDraw(dc);
+        vorn::VornControl::OnDraw(dc);
     }
 };
 
@@ -35,7 +36,7 @@ public:
     int OnRun() override { return m_ok ? 0 : 1; }
 
 private:
-    VornControlGroup m_group;
+    vorn::VornControlGroup m_group;
     bool m_ok = false;
 };
 

@@ -6,6 +6,8 @@
 
 #include <wx/string.h>
 
+namespace vorn::detail {
+
 // Paths are the file system's bytes, which need not be UTF-8 (a tree copied from a
 // Latin-1 system); these convert them to and from toolkit strings and back unchanged.
 wxString PathToWx(const std::string& path);
@@ -18,3 +20,5 @@ bool SearchDirectoryExists(const std::string& pattern);
 // sorted by name so that every run sees the same order. The file pattern "*.*" names
 // every file, with or without an extension.
 std::vector<std::string> FindFiles(const std::string& pattern);
+
+} // namespace vorn::detail

@@ -1,11 +1,6 @@
 #pragma once
-// Pieces shared by the dials and the thumb wheel: the drag session every one of them
-// reports the same way, and the drawing buffer of the looks composed with the imaging
-// layer.
-#include <memory>
-
-#include <wx/dc.h>
-#include <wx/image.h>
+// The drag session that every value control reports the same way.
+namespace vorn {
 
 class VornControl;
 class VornControlGroupValue;
@@ -31,13 +26,4 @@ private:
 // ControlDrag and a RealValChanging hint, as at every drag step.
 void ReportValueChanging(VornControl& control, VornControlGroupValue* group, double value);
 
-// Draws the control at once through a client context, as drags do, when it is on screen.
-void DrawAtOnce(VornControl& control);
-
-// A buffer of the control's size; an empty image for a control with no area (the toolkit
-// refuses to make one).
-std::unique_ptr<wxImage> MakeDrawingBuffer(int w, int h);
-
-// Converts the image to a bitmap and copies it to the context's (0, 0) at the image's
-// size, plainly and without mask.
-void CopyImage(wxDC& dc, const wxImage& image);
+} // namespace vorn

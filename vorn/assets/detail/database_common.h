@@ -7,7 +7,7 @@
 
 #include <vorn/util/diagnostics.h>
 
-namespace vorn_detail {
+namespace vorn::detail {
 
 // Empties `names`, then appends the map's keys in its (ascending byte) order.
 template <class Map>
@@ -44,4 +44,4 @@ inline bool ScriptError(const char* title, const std::string& message, int lineN
     return false;
 }
 
-} // namespace vorn_detail
+} // namespace vorn::detail

@@ -19,6 +19,8 @@
 
 class wxDC;
 
+namespace vorn::detail {
+
 VORNIMAGETYPE VornButtonImageState(bool enabled, bool on, bool over, bool down);
 
 // The state drawn instead of a missing one; VORN_IMAGE_NONE where the chain ends.
@@ -30,3 +32,5 @@ bool FindButtonImage(const VornwxBitmapCache* cache, VORNIMAGETYPE state, Wallpa
 
 // Copies the region to the DC's origin: plain copy, no mask, nothing cleared.
 void BlitButtonImage(wxDC* dc, const WallpaperImageInfo<wxBitmap>& info);
+
+} // namespace vorn::detail

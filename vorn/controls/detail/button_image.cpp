@@ -1,6 +1,8 @@
-#include <vorn/controls/button_image.h>
+#include <vorn/controls/detail/button_image.h>
 
 #include <wx/dcmemory.h>
+
+namespace vorn::detail {
 
 VORNIMAGETYPE VornButtonImageState(bool enabled, bool on, bool over, bool down)
 {
@@ -54,3 +56,5 @@ void BlitButtonImage(wxDC* dc, const WallpaperImageInfo<wxBitmap>& info)
     dc->Blit(0, 0, info.width, info.height, &source, info.x, info.y, wxCOPY, false);
     source.SelectObject(wxNullBitmap);
 }
+
+} // namespace vorn::detail

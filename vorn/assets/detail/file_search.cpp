@@ -1,4 +1,4 @@
-#include <vorn/assets/file_search.h>
+#include <vorn/assets/detail/file_search.h>
 
 #include <algorithm>
 
@@ -6,6 +6,8 @@
 #include <wx/filefn.h>
 #include <wx/filename.h>
 #include <wx/log.h>
+
+namespace vorn::detail {
 
 wxString PathToWx(const std::string& path)
 {
@@ -50,3 +52,5 @@ std::vector<std::string> FindFiles(const std::string& pattern)
         paths.push_back(prefix + n);
     return paths;
 }
+
+} // namespace vorn::detail
