@@ -6,6 +6,7 @@
 
 #include <benchmark/benchmark.h>
 #include <wx/app.h>
+#include <wx/dcmemory.h>
 #include <wx/image.h>
 #include <wx/init.h>
 
@@ -21,25 +22,40 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && !run.error_occurred)
-                m_results.emplace_back(run.benchmark_name(), run.GetAdjustedRealTime() * 1e6 /
-                                                                 benchmark::GetTimeUnitMultiplier(run.time_unit));
+                m_results.push_back({run.benchmark_name(), run.report_label,
+                                     run.GetAdjustedRealTime() * 1e6 / benchmark::GetTimeUnitMultiplier(run.time_unit)});
     }
     void Finalize() override
     {
         ConsoleReporter::Finalize();
         double baseline = 0.0;
-        for (const auto& [name, time] : m_results)
-            if (name.rfind("BM_BlitBaseline", 0) == 0)
-                baseline = time;
+        for (const Result& r : m_results)
+            if (r.name.rfind("BM_BlitBaseline", 0) == 0)
+                baseline = r.time;
         if (baseline <= 0.0)
             return;
-        std::printf("\nRatio to BM_BlitBaseline (%.3f us):\n", baseline);
-        for (const auto& [name, time] : m_results)
-            std::printf("  %-40s %9.3f us  x%.1f\n", name.c_str(), time, time / baseline);
+        // A label "... @WxH" names the control's face; BM_BlitFace/W/H is the blit of that size.
+        std::printf("\nRatio to BM_BlitBaseline (%.3f us), and to the blit of the face:\n", baseline);
+        for (const Result& r : m_results) {
+            std::printf("  %-40s %9.3f us  x%-6.1f", r.name.c_str(), r.time, r.time / baseline);
+            const auto at = r.label.rfind('@');
+            const auto by = r.label.find('x', at == std::string::npos ? 0 : at);
+            if (at != std::string::npos && by != std::string::npos) {
+                const std::string face = "BM_BlitFace/" + r.label.substr(at + 1, by - at - 1) + "/" + r.label.substr(by + 1);
+                for (const Result& f : m_results)
+                    if (f.name == face && f.time > 0.0)
+                        std::printf(" x%.1f of its face (%s)", r.time / f.time, r.label.substr(at + 1).c_str());
+            }
+            std::printf("\n");
+        }
     }
 
 private:
-    std::vector<std::pair<std::string, double>> m_results; // name, real time in microseconds
+    struct Result {
+        std::string name, label;
+        double time; // real time in microseconds
+    };
+    std::vector<Result> m_results;
 };
 
 class BenchApp : public wxApp {
@@ -54,6 +70,22 @@ void BenchPump()
 {
     for (int i = 0; i < 5; ++i)
         wxTheApp->Yield(true);
+}
+
+void RunBlit(benchmark::State& state, int w, int h)
+{
+    wxBitmap source(w, h, 24);
+    {
+        wxMemoryDC dc(source);
+        dc.SetBackground(*wxBLUE_BRUSH);
+        dc.Clear();
+    }
+    wxBitmap target(w, h, 24);
+    wxMemoryDC src;
+    src.SelectObjectAsSource(source);
+    wxMemoryDC dst(target);
+    for (auto _ : state)
+        dst.Blit(0, 0, w, h, &src, 0, 0, wxCOPY, false);
 }
 
 wxPanel* BenchPanel()

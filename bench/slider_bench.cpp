@@ -31,13 +31,6 @@ Art& GetArt()
     return art;
 }
 
-// Counts updates, as a host's receiver would look at each.
-class CountingReceiver : public MessageReceiver {
-public:
-    long updates = 0;
-    void OnMessage(unsigned int, VornControl*, VornControlHint*) override { ++updates; }
-};
-
 VornSlider* MakeSlider(int look, VornControlGroupValue* group)
 {
     Art& a = GetArt();
@@ -54,21 +47,20 @@ VornSlider* MakeSlider(int look, VornControlGroupValue* group)
 
 const char* LookName(int look)
 {
-    static const char* names[] = {"VornSlider", "VornSliderA", "VornSliderB", "VornSliderC"};
+    static const char* names[] = {"VornSlider @200x20", "VornSliderA @200x20", "VornSliderB @200x20",
+                                  "VornSliderC @200x20"};
     return names[look];
 }
 
-void BM_BlitBaseline(benchmark::State& state)
-{
-    wxBitmap source = Solid(kW, kH, *wxBLUE);
-    wxBitmap target(kW, kH, 24);
-    wxMemoryDC src;
-    src.SelectObjectAsSource(source);
-    wxMemoryDC dst(target);
-    for (auto _ : state)
-        dst.Blit(0, 0, kW, kH, &src, 0, 0, wxCOPY, false);
-}
+void BM_BlitBaseline(benchmark::State& state) { RunBlit(state, 200, 20); }
 BENCHMARK(BM_BlitBaseline)->Unit(benchmark::kMicrosecond);
+
+// The blit of a face of the given size, for the ratio of each control to its own face.
+void BM_BlitFace(benchmark::State& state)
+{
+    RunBlit(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_BlitFace)->Args({kW, kH})->Unit(benchmark::kMicrosecond);
 
 void BM_SliderDraw(benchmark::State& state)
 {

@@ -47,13 +47,6 @@ WheelArt& GetArt()
     return art;
 }
 
-// Counts updates, as a host's receiver would look at each.
-class CountingReceiver : public MessageReceiver {
-public:
-    long updates = 0;
-    void OnMessage(unsigned int, VornControl*, VornControlHint*) override { ++updates; }
-};
-
 void SendMouse(VornControl* c, wxEventType type, int x, int y, bool held)
 {
     wxMouseEvent e(type);
@@ -76,26 +69,24 @@ VornControl* MakeDial(int kind, VornControlGroupValue* group)
 
 const char* DialName(int kind)
 {
-    static const char* names[] = {"VornAngleControl", "VornAngleControlB", "VornAngleClippers"};
+    static const char* names[] = {"VornAngleControl @100x100", "VornAngleControlB @200x64", "VornAngleClippers @120x56"};
     return names[kind];
 }
 
-void BM_BlitBaseline(benchmark::State& state)
-{
-    wxBitmap source(200, 20, 24);
-    {
-        wxMemoryDC dc(source);
-        dc.SetBackground(*wxBLUE_BRUSH);
-        dc.Clear();
-    }
-    wxBitmap target(200, 20, 24);
-    wxMemoryDC src;
-    src.SelectObjectAsSource(source);
-    wxMemoryDC dst(target);
-    for (auto _ : state)
-        dst.Blit(0, 0, 200, 20, &src, 0, 0, wxCOPY, false);
-}
+void BM_BlitBaseline(benchmark::State& state) { RunBlit(state, 200, 20); }
 BENCHMARK(BM_BlitBaseline)->Unit(benchmark::kMicrosecond);
+
+// The blit of a face of the given size, for the ratio of each control to its own face.
+void BM_BlitFace(benchmark::State& state)
+{
+    RunBlit(state, static_cast<int>(state.range(0)), static_cast<int>(state.range(1)));
+}
+BENCHMARK(BM_BlitFace)
+    ->Args({kWheelW, kWheelH})
+    ->Args({100, 100})
+    ->Args({200, 64})
+    ->Args({120, 56})
+    ->Unit(benchmark::kMicrosecond);
 
 void BM_WheelDraw(benchmark::State& state)
 {
@@ -106,6 +97,7 @@ void BM_WheelDraw(benchmark::State& state)
     wxMemoryDC dc(target);
     for (auto _ : state)
         wheel->OnDraw(&dc);
+    state.SetLabel("VornThumbWheelControl @120x18");
     wheel->Destroy();
 }
 BENCHMARK(BM_WheelDraw)->Unit(benchmark::kMicrosecond);
@@ -129,6 +121,7 @@ void BM_WheelDragStep(benchmark::State& state)
         SendMouse(wheel, wxEVT_MOTION, x, 9, true);
     }
     SendMouse(wheel, wxEVT_LEFT_UP, x, 9, false);
+    state.SetLabel("VornThumbWheelControl @120x18");
     state.counters["updates"] = static_cast<double>(receiver.updates);
     group.DeRegister(&receiver);
     wheel->Destroy();

@@ -1,13 +1,12 @@
 #include "fuzz_support.h"
 
+#include <cstdio>
 #include <cstdlib>
 
 #include <wx/app.h>
 #include <wx/init.h>
 #include <wx/log.h>
 
-#include <vorn/assets/asset.h>
-#include <vorn/assets/asset_manager.h>
 #include <vorn/util/diagnostics.h>
 
 using namespace vorn;
@@ -59,9 +58,10 @@ void FuzzSetUp()
     SetWarningHook([](const std::string&, const std::string&) {});
 }
 
-void AddFuzzAsset(AssetManager& manager, const char* name, std::string& data)
+void ReportBreaches(const std::vector<std::string>& breaches)
 {
-    ArchiveAsset* asset = new ArchiveAsset(reinterpret_cast<unsigned char*>(&data[0]), static_cast<int>(data.size()));
-    asset->SetName(name);
-    manager.SetAsset(asset);
+    for (const std::string& breach : breaches)
+        std::fprintf(stderr, "contract broken: %s\n", breach.c_str());
+    if (!breaches.empty())
+        std::abort();
 }

@@ -1,20 +1,13 @@
 // Message texts over arbitrary bytes.
+#include <cstdint>
 #include <string>
 
-#include <vorn/assets/asset_manager.h>
-
 #include "fuzz_support.h"
-
-using namespace vorn;
+#include "parser_contracts.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzSetUp();
-    std::string bytes(reinterpret_cast<const char*>(data), size);
-    AssetManager manager;
-    AddFuzzAsset(manager, "messages.txt", bytes);
-    manager.LoadMessages("messages.txt");
-    (void)manager.GetMessage("title");
-    (void)manager.GetMessage(bytes.substr(0, 8));
+    ReportBreaches(vorn::fuzzcheck::CheckMessageText(std::string(reinterpret_cast<const char*>(data), size)));
     return 0;
 }

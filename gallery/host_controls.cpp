@@ -80,21 +80,12 @@ void AddIntro(wxWindow* page, wxSizer* sizer, const wxString& text)
     sizer->Add(new wxStaticText(page, wxID_ANY, text), 0, wxALL, 8);
 }
 
-wxPanel* MakeHolder(wxWindow* parent, int width, int height, const wxColour& background)
-{
-    auto* holder = new wxPanel(parent, wxID_ANY, wxDefaultPosition, wxSize(width, height));
-    if (background.IsOk())
-        holder->SetBackgroundColour(background);
-    holder->SetMinSize(wxSize(width, height));
-    return holder;
-}
-
-wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, VornControl* control,
-                    const std::string& label, const ValueRowActions& actions, GalleryContext& context)
+wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, VornControl* control, const std::string& label,
+                    const ValueRowActions& actions, GalleryContext& context)
 {
     sizer->Add(new wxStaticText(page, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
     auto* row = new wxBoxSizer(wxHORIZONTAL);
-    row->Add(holder, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 16);
+    row->Add(control, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 16);
     auto* controls = new wxBoxSizer(wxVERTICAL);
     controls->Add(MakeHostRow(page, control, label, actions, context));
     row->Add(controls, 0, wxALIGN_CENTER_VERTICAL);

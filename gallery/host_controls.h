@@ -76,23 +76,18 @@ protected:
 // The explanation at the top of a page.
 void AddIntro(wxWindow* page, wxSizer* sizer, const wxString& text);
 
-// Library controls are placed by position inside their parent: each sits in a holder
-// panel of its size so that a page can use sizers. Without a background colour the
-// holder keeps the toolkit's.
-wxPanel* MakeHolder(wxWindow* parent, int width, int height, const wxColour& background = wxNullColour);
-
-// Adds a labelled row to a page: the control's holder, then the host controls. Returns
-// the column of host controls, for a page to add its own below them.
-wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, vorn::VornControl* control,
-                    const std::string& label, const ValueRowActions& actions, GalleryContext& context);
+// Adds a labelled row to a page: the control, at its best size, then the host controls.
+// Returns the column of host controls, for a page to add its own below them.
+wxSizer* AddHostRow(wxWindow* page, wxSizer* sizer, vorn::VornControl* control, const std::string& label,
+                    const ValueRowActions& actions, GalleryContext& context);
 
 // The same for a control with a 0..1 value.
 template <class Slider>
-wxSizer* AddValueRow(wxWindow* page, wxSizer* sizer, wxPanel* holder, HostValueSlider<Slider>* control,
-                     const std::string& label, GalleryContext& context)
+wxSizer* AddValueRow(wxWindow* page, wxSizer* sizer, HostValueSlider<Slider>* control, const std::string& label,
+                     GalleryContext& context)
 {
     ValueRowActions actions;
     actions.setValue = [control](double v, bool notify) { control->SetValue(v, notify); };
     actions.valueInterface = control;
-    return AddHostRow(page, sizer, holder, control, label, actions, context);
+    return AddHostRow(page, sizer, control, label, actions, context);
 }

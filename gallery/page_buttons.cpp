@@ -23,6 +23,8 @@ namespace {
 
 const wxColour kDefaultBackground(38, 41, 46);
 constexpr int kLabelWidth = 360;
+constexpr int kGap = 8;      // between buttons of a row
+constexpr int kMoonGap = 34; // moons need room to slide
 
 // A host group that also writes the buttons' selection and drag notifications to the
 // log (updates reach the log as a registered receiver).
@@ -156,33 +158,31 @@ private:
         a.LoadImagesCached(vornskin::kButtonSizer, m_sizerSet);
     }
 
-    // A labelled row; the controls go into a holder panel placed by the sizer.
-    wxPanel* Row(wxSizer* sizer, const char* label, int width, int height)
+    // A labelled row; the buttons follow the label in a sizer of their own.
+    wxSizer* Row(wxSizer* sizer, const char* label)
     {
         auto* row = new wxBoxSizer(wxHORIZONTAL);
         auto* text = new wxStaticText(this, wxID_ANY, label, wxDefaultPosition, wxSize(kLabelWidth, -1));
         row->Add(text, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 8);
-        auto* holder = new wxPanel(this, wxID_ANY, wxDefaultPosition, wxSize(width, height));
-        holder->SetBackgroundColour(GetBackgroundColour());
-        holder->SetMinSize(wxSize(width, height));
-        row->Add(holder, 0, wxALIGN_CENTER_VERTICAL);
         sizer->Add(row, 0, wxLEFT | wxTOP, 8);
-        return holder;
+        return row;
     }
 
-    template <class Button>
-    static Button* Named(Button* b, const char* name)
+    // Adds a control to a row at its best size, `gap` pixels before the next.
+    template <class Control>
+    static Control* Place(wxSizer* row, Control* control, const char* name, int gap)
     {
-        b->SetName(name);
-        return b;
+        control->SetName(name);
+        row->Add(control, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, gap);
+        return control;
     }
 
     void AddPlainRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornButton: off, on, disabled off, disabled on", 4 * 30, 22);
+        wxSizer* row = Row(sizer, "VornButton: off, on, disabled off, disabled on");
         VornButton* b[4];
-        for (int i = 0; i < 4; ++i)
-            b[i] = Named(new VornButton(m_toggleSet, 30 * i, 0, h, NextControlId(), &m_plain), "plain");
+        for (auto*& button : b)
+            button = Place(row, new VornButton(m_toggleSet, 0, 0, this, NextControlId(), &m_plain), "plain", kGap);
         b[1]->SetOn(true);
         b[2]->SetEnabled(false);
         b[3]->SetOn(true);
@@ -191,48 +191,57 @@ private:
 
     void AddPushRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornPushButton: plain, held down, disabled", 3 * 30, 22);
-        Named(new VornPushButton(m_push, 0, 0, h, NextControlId(), &m_plain), "push");
-        m_heldPush = Named(new VornPushButton(m_push, 30, 0, h, NextControlId(), &m_plain), "push held");
-        Named(new VornPushButton(m_push, 60, 0, h, NextControlId(), &m_plain), "push disabled")->SetEnabled(false);
+        wxSizer* row = Row(sizer, "VornPushButton: plain, held down, disabled");
+        Place(row, new VornPushButton(m_push, 0, 0, this, NextControlId(), &m_plain), "push", kGap);
+        m_heldPush = Place(row, new VornPushButton(m_push, 0, 0, this, NextControlId(), &m_plain), "push held", kGap);
+        Place(row, new VornPushButton(m_push, 0, 0, this, NextControlId(), &m_plain), "push disabled", kGap)
+            ->SetEnabled(false);
     }
 
     void AddToggleRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornButtonToggle: click to flip", 3 * 30, 22);
-        m_toggle = Named(new VornButtonToggle(m_toggleSet, 0, 0, h, NextControlId(), &m_plain), "toggle A");
-        Named(new VornButtonToggle(m_toggleSet, 30, 0, h, NextControlId(), &m_plain), "toggle B")->SetOn(true);
-        auto* held = Named(new VornButtonToggle(m_toggleSet, 60, 0, h, NextControlId(), &m_plain), "toggle held");
+        wxSizer* row = Row(sizer, "VornButtonToggle: click to flip");
+        m_toggle = Place(row, new VornButtonToggle(m_toggleSet, 0, 0, this, NextControlId(), &m_plain), "toggle A", kGap);
+        Place(row, new VornButtonToggle(m_toggleSet, 0, 0, this, NextControlId(), &m_plain), "toggle B", kGap)
+            ->SetOn(true);
+        auto* held = Place(row, new VornButtonToggle(m_toggleSet, 0, 0, this, NextControlId(), &m_plain),
+                           "toggle held", kGap);
         held->SetButtonDown(true); // ignores clicks while the host holds it
     }
 
     void AddRadioRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornRadioButton: 1 of 3", 3 * 24, 16);
+        wxSizer* row = Row(sizer, "VornRadioButton: 1 of 3");
         const char* names[] = {"radio 1", "radio 2", "radio 3"};
         for (int i = 0; i < 3; ++i)
-            m_radio[i] = Named(new VornRadioButton(m_radioSet, 24 * i, 0, h, NextControlId(), &m_radios), names[i]);
+            m_radio[i] = Place(row, new VornRadioButton(m_radioSet, 0, 0, this, NextControlId(), &m_radios), names[i],
+                               kGap);
         m_radio[0]->SetOn(true);
         m_radios.SetOnAll(m_radio[0], false, nullptr);
     }
 
     void AddMomentRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornMomentBtn: hold to repeat (400 ms, then 80 ms)", 140, 15);
-        m_momentUp = Named(new VornMomentBtn(m_upSet, 0, 0, h, NextControlId(), &m_plain, 0, 400, 80), "moment up");
-        auto* down = Named(new VornMomentBtn(m_downSet, 20, 0, h, NextControlId(), &m_plain, 0, 400, 80), "moment down");
-        auto* label = new wxStaticText(h, wxID_ANY, "counter 0", wxPoint(44, 0));
-        label->SetForegroundColour(GetForegroundColour());
+        wxSizer* row = Row(sizer, "VornMomentBtn: hold to repeat (400 ms, then 80 ms)");
+        m_momentUp = Place(row, new VornMomentBtn(m_upSet, 0, 0, this, NextControlId(), &m_plain, 0, 400, 80),
+                           "moment up", 5);
+        auto* down = Place(row, new VornMomentBtn(m_downSet, 0, 0, this, NextControlId(), &m_plain, 0, 400, 80),
+                           "moment down", 9);
+        auto* label = new wxStaticText(this, wxID_ANY, "counter 0");
+        row->Add(label, 0, wxALIGN_CENTER_VERTICAL);
         m_counter = std::make_unique<MomentCounter>(label, m_momentUp, down);
         m_plain.Register(m_counter.get());
     }
 
+    // A moon slides sideways inside its parent, the page; the sizer gives it its start.
     void AddMoonRow(wxSizer* sizer)
     {
-        wxPanel* h = Row(sizer, "VornMoonButton: drag sideways, 1 of 3", 300, 16);
+        wxSizer* row = Row(sizer, "VornMoonButton: drag sideways, 1 of 3");
+        row->AddSpacer(10);
         const char* names[] = {"moon 1", "moon 2", "moon 3"};
         for (int i = 0; i < 3; ++i)
-            m_moon[i] = Named(new VornMoonButton(m_moonSet, 10 + 50 * i, 0, h, NextControlId(), &m_moons), names[i]);
+            m_moon[i] = Place(row, new VornMoonButton(m_moonSet, 0, 0, this, NextControlId(), &m_moons), names[i],
+                              kMoonGap);
     }
 
     void AddSizerRow(wxSizer* sizer)
@@ -252,7 +261,9 @@ private:
         int w = 15, h = 15;
         if (m_sizerSet)
             m_sizerSet->GetSize(w, h);
-        m_grip = Named(new VornSizerButton(m_sizerSet, 160 - w, 60 - h, box, NextControlId(), &m_plain), "sizer grip");
+        // The grip keeps itself in the box's corner: it is the one control placed by position.
+        m_grip = new VornSizerButton(m_sizerSet, 160 - w, 60 - h, box, NextControlId(), &m_plain);
+        m_grip->SetName("sizer grip");
         row->Add(area, 0);
         sizer->Add(row, 0, wxLEFT | wxTOP, 8);
     }

@@ -56,27 +56,25 @@ public:
 
         {
             // The plain dial draws only its knob: a darker ground shows where to drag.
-            wxPanel* holder = MakeHolder(this, 100, 100, colours.page.ChangeLightness(80));
-            m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, holder, NextControlId(), &m_group);
+            m_plain = new HostValueSlider<VornAngleControl>(50, 50, 40, 0, 0, 100, 100, this, NextControlId(), &m_group);
             m_plain->SetName("VornAngleControl");
+            m_plain->SetBgColour(colours.page.ChangeLightness(80));
             m_plain->SetValue(0.125f, false);
-            AddRow(sizer, holder, m_plain, "VornAngleControl (plain: a square knob on the circle)", true);
+            AddRow(sizer, m_plain, "VornAngleControl (plain: a square knob on the circle)", true);
         }
         {
-            wxPanel* holder = MakeHolder(this, 200, 64, colours.page);
-            m_drawn = new HostValueSlider<VornAngleControlB>(colours.line, colours.background, 0, 0, 200, 64, holder,
+            m_drawn = new HostValueSlider<VornAngleControlB>(colours.line, colours.background, 0, 0, 200, 64, this,
                                                              NextControlId(), &m_group);
             m_drawn->SetName("VornAngleControlB");
             m_drawn->SetValue(0.3f, false);
-            AddRow(sizer, holder, m_drawn, "VornAngleControlB (drawn)", true);
+            AddRow(sizer, m_drawn, "VornAngleControlB (drawn)", true);
         }
         {
-            wxPanel* holder = MakeHolder(this, 120, 56, colours.page);
             m_clippers = new HostValueSlider<VornAngleClippers>(colours.background, colours.line, colours.second, 60,
-                                                                0, 0, 120, 56, holder, NextControlId(), &m_group);
+                                                                0, 0, 120, 56, this, NextControlId(), &m_group);
             m_clippers->SetName("VornAngleClippers");
             m_clippers->SetValue(0.25, false);
-            AddRow(sizer, holder, m_clippers, "VornAngleClippers", false);
+            AddRow(sizer, m_clippers, "VornAngleClippers", false);
         }
         SetSizer(sizer);
     }
@@ -109,9 +107,9 @@ public:
 
 private:
     template <class Dial>
-    void AddRow(wxSizer* sizer, wxPanel* holder, HostValueSlider<Dial>* dial, const std::string& label, bool zero)
+    void AddRow(wxSizer* sizer, HostValueSlider<Dial>* dial, const std::string& label, bool zero)
     {
-        wxSizer* controls = AddValueRow(this, sizer, holder, dial, label, m_context);
+        wxSizer* controls = AddValueRow(this, sizer, dial, label, m_context);
         if constexpr (std::is_base_of_v<VornAngleControl, Dial>) {
             if (zero)
                 controls->Add(MakeDirectionRow(dial, label), 0, wxTOP, 4);

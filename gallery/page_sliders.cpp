@@ -57,44 +57,40 @@ public:
 
         // Placeholder look: the value model with a plain knob.
         {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
             auto* s =
-                new HostValueSlider<VornSlider>(0, 0, kSliderHeight, kSliderWidth, holder, NextControlId(), &m_group);
+                new HostValueSlider<VornSlider>(0, 0, kSliderHeight, kSliderWidth, this, NextControlId(), &m_group);
             s->SetName("VornSlider");
+            s->SetBgColour(m_colours.background); // it clears to its own background
             s->SetValue(0.25, false);
-            AddRow(sizer, holder, s, "VornSlider (plain)");
+            AddValueRow(this, sizer, s, "VornSlider (plain)", m_context);
         }
         // Six bitmaps of the skin: typed left cap, fill and knob.
         if (skinned) {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
             auto* s = new HostValueSlider<VornSliderA>(VornSliderA::SLIDER_CAP1, m_art.leftCap, m_art.knobA,
                                                        m_art.cap0, m_art.cap1, m_art.cap2, m_art.fill, 0, 0,
-                                                       kSliderHeight, kSliderWidth, m_colours.background, holder,
+                                                       kSliderHeight, kSliderWidth, m_colours.background, this,
                                                        NextControlId(), &m_group);
             s->SetName("VornSliderA");
             m_sliderA = s;
             s->SetValue(0.6, false);
-            AddRow(sizer, holder, s, "VornSliderA (skin bitmaps)");
+            AddValueRow(this, sizer, s, "VornSliderA (skin bitmaps)", m_context);
         }
         // Drawn with the imaging layer in the skin's colours.
         {
-            wxPanel* holder = MakeHolder(this, kSliderWidth, kSliderHeight, m_colours.background);
             auto* s = new HostValueSlider<VornSliderB>(m_colours.background, m_colours.line, 0, 0, kSliderWidth,
-                                                       kSliderHeight, holder, NextControlId(), &m_group);
+                                                       kSliderHeight, this, NextControlId(), &m_group);
             s->SetName("VornSliderB");
             m_sliderB = s;
             s->SetValue(0.4, false);
-            AddRow(sizer, holder, s, "VornSliderB (drawn)");
+            AddValueRow(this, sizer, s, "VornSliderB (drawn)", m_context);
         }
         // The skin's knob over its track.
         if (skinned) {
-            wxPanel* holder =
-                MakeHolder(this, m_art.track->GetWidth(), m_art.track->GetHeight(), m_colours.background);
             auto* s = new HostValueSlider<VornSliderC>(m_art.knobC, m_art.track, vornskin::kSliderCMargin,
-                                                       vornskin::kSliderCMargin, 0, 0, holder, NextControlId(), &m_group);
+                                                       vornskin::kSliderCMargin, 0, 0, this, NextControlId(), &m_group);
             s->SetName("VornSliderC");
             s->SetValue(0.8, false);
-            AddRow(sizer, holder, s, "VornSliderC (skin knob over track)");
+            AddValueRow(this, sizer, s, "VornSliderC (skin knob over track)", m_context);
         }
         if (!skinned)
             sizer->Add(new wxStaticText(this, wxID_ANY, "No skin: the bitmap sliders need the default skin."), 0,
@@ -119,12 +115,6 @@ public:
     }
 
 private:
-    template <class Slider>
-    void AddRow(wxSizer* sizer, wxPanel* holder, HostValueSlider<Slider>* slider, const std::string& label)
-    {
-        AddValueRow(this, sizer, holder, slider, label, m_context);
-    }
-
     SliderColours m_colours;
     SliderArt m_art;
     VornSlider* m_sliderA = nullptr;

@@ -135,9 +135,8 @@ private:
                                     const std::string& label, float value)
     {
         sizer->Add(new wxStaticText(this, wxID_ANY, wxString::FromUTF8(label)), 0, wxLEFT | wxTOP, 8);
-        wxPanel* holder = MakeHolder(this, images.frame->width, images.frame->height);
         auto* wheel = new VornThumbWheelControl(images.frame, images.texture, images.mask, 0, 0, vertical, period,
-                                                holder, NextControlId(), &m_group);
+                                                this, NextControlId(), &m_group);
         wheel->SetName(wxString::FromUTF8(label));
         wheel->SetCurrentValue(value);
         auto* readout = new wxStaticText(this, wxID_ANY, wxString::Format("value %g", value), wxDefaultPosition,
@@ -145,7 +144,7 @@ private:
         m_rows.push_back({wheel, readout});
 
         auto* row = new wxBoxSizer(wxHORIZONTAL);
-        row->Add(holder, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
+        row->Add(wheel, 0, wxALIGN_CENTER_VERTICAL | wxRIGHT, 12);
         row->AddSpacer(std::max(0, kWheelColumn - images.frame->width)); // readouts line up
         row->Add(readout, 0, wxALIGN_CENTER_VERTICAL);
         AddHostControls(row, sizer, wheel, label, readout);

@@ -5,6 +5,10 @@ cd "$(dirname "$0")/.."
 {
   echo '#pragma once'
   echo '// Every public header of the library (regenerate with scripts/update-umbrella.sh).'
+  echo ''
+  echo '/// @namespace vorn'
+  echo '/// Every public name of the library.'
+  echo ''
   for sub in util framework assets controls text_lists colour tree; do
     for h in vorn/$sub/*.h; do
       [ -e "$h" ] || continue

@@ -1,5 +1,9 @@
 #pragma once
 // Every public header of the library (regenerate with scripts/update-umbrella.sh).
+
+/// @namespace vorn
+/// Every public name of the library.
+
 #include <vorn/util/bitmap.h>
 #include <vorn/util/color.h>
 #include <vorn/util/diagnostics.h>
@@ -19,7 +23,8 @@
 #include <vorn/framework/hint_text.h>
 #include <vorn/framework/hints.h>
 #include <vorn/framework/on_off_control.h>
-#include <vorn/framework/value_drag.h>
+#include <vorn/framework/pointer_state.h>
+#include <vorn/framework/value_control.h>
 #include <vorn/framework/value_interfaces.h>
 #include <vorn/framework/virtual_control.h>
 #include <vorn/framework/window.h>

@@ -1,4 +1,3 @@
-#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -12,8 +11,7 @@
 #include "asset_test_util.h"
 
 using namespace vorn;
-
-using assettest::MemoryAsset;
+using namespace assettest;
 
 namespace {
 
@@ -23,10 +21,10 @@ struct Variant {
     const char* minor;
 };
 
-std::string Describe(const Asset* a)
-{
-    return a->GetPlatform() + "/" + a->GetLanguageMajor() + "/" + a->GetLanguageMinor();
-}
+// The seven tiers for platform linux, language en/gb, best first.
+const std::vector<Variant> kTiers = {{"linux", "en", "gb"}, {"generic", "en", "gb"}, {"linux", "en", ""},
+                                     {"generic", "en", ""}, {"linux", "", ""},       {"generic", "", ""},
+                                     {"", "", ""}};
 
 class AssetManagerTest : public ::testing::Test {
 protected:
@@ -37,20 +35,13 @@ protected:
     }
     void Add(const Variant& v, const std::string& name = "a.png")
     {
-        manager.SetAsset(new MemoryAsset(name, v.platform, v.major, v.minor, Describe(v), &deaths));
-    }
-    static std::string Describe(const Variant& v)
-    {
-        return std::string(v.platform) + "/" + v.major + "/" + v.minor;
+        manager.SetAsset(new MemoryAsset(name, v.platform, v.major, v.minor, "", &deaths));
     }
     std::string Best(const char* name = "a.png")
     {
         Asset* out = nullptr;
-        if (!manager.GetAsset(name, out))
-            return "<none>";
-        return ::Describe(out);
+        return manager.GetAsset(name, out) ? Describe(out) : "<none>";
     }
-    // Registers a text asset with no platform or language.
     void AddText(const std::string& name, const std::string& text)
     {
         manager.SetAsset(new MemoryAsset(name, "", "", "", text));
@@ -59,71 +50,47 @@ protected:
     AssetManager manager;
 };
 
-// The seven tiers for platform linux, language en/gb, best first.
-const std::vector<Variant> kTiers = {{"linux", "en", "gb"}, {"generic", "en", "gb"}, {"linux", "en", ""},
-                                     {"generic", "en", ""}, {"linux", "", ""},       {"generic", "", ""},
-                                     {"", "", ""}};
-
 } // namespace
 
 TEST_F(AssetManagerTest, EachTierBeatsAllLowerOnes)
 {
     for (size_t first = 0; first < kTiers.size(); ++first) {
-        AssetManager local;
-        local.SetPlatform("linux");
-        local.SetLanguage("en", "gb");
+        manager.Clear(); // keeps platform and language
         // registered worst first, so that registry order cannot explain the choice
         for (size_t i = kTiers.size(); i-- > first;)
-            local.SetAsset(new MemoryAsset("a.png", kTiers[i].platform, kTiers[i].major, kTiers[i].minor));
-        Asset* out = nullptr;
-        ASSERT_TRUE(local.GetAsset("a.png", out));
-        EXPECT_EQ(::Describe(out), Describe(kTiers[first])) << "tier " << first + 1;
+            Add(kTiers[i]);
+        const Variant& v = kTiers[first];
+        EXPECT_EQ(Best("A.PNG"), std::string(v.platform) + "/" + v.major + "/" + v.minor) << "tier " << first + 1;
     }
 }
 
-TEST_F(AssetManagerTest, GenericLanguageBeatsSpecificPlatformWithoutLanguage)
+TEST_F(AssetManagerTest, VariantsOfAnotherPlatformOrSubLanguageAreNeverChosen)
 {
-    Add({"generic", "en", ""});
-    Add({"linux", "", ""});
-    Add({"", "", ""});
-    EXPECT_EQ(Best(), "generic/en/");
-}
-
-TEST_F(AssetManagerTest, OtherMinorLanguageAndOtherPlatformAreNeverChosen)
-{
-    Add({"linux", "en", "us"});
-    Add({"windows", "", ""});
-    Add({"", "", ""});
-    EXPECT_EQ(Best(), "//");
-
-    AssetManager only;
-    only.SetPlatform("linux");
-    only.SetAsset(new MemoryAsset("b.png", "windows", "", ""));
-    only.SetAsset(new MemoryAsset("b.png", "", "fr", ""));
-    Asset* out = reinterpret_cast<Asset*>(&only); // must stay untouched
-    EXPECT_FALSE(only.GetAsset("b.png", out));
-    EXPECT_EQ(out, reinterpret_cast<Asset*>(&only));
-}
-
-TEST_F(AssetManagerTest, LookupFoldsNameAndArguments)
-{
-    Add({"linux", "en", ""});
-    EXPECT_EQ(Best("A.PNG"), "linux/en/");
-    Asset* out = nullptr;
-    ASSERT_TRUE(manager.GetBestAsset(out, "a.Png", "LINUX", "EN", "XX"));
-    EXPECT_EQ(::Describe(out), "linux/en/");
-    EXPECT_FALSE(manager.GetBestAsset(out, "a.png", "windows", "fr", ""));
-    EXPECT_EQ(Best("b.png"), "<none>");
-}
-
-TEST_F(AssetManagerTest, ChangingLanguageLaterChangesTheChoice)
-{
-    Add({"", "", ""});
+    const struct {
+        std::vector<Variant> registered;
+        const char* best;
+    } cases[] = {
+        {{{"generic", "en", ""}, {"linux", "", ""}, {"", "", ""}}, "generic/en/"},
+        {{{"linux", "en", "us"}, {"windows", "", ""}, {"", "", ""}}, "//"},
+        {{{"windows", "", ""}, {"", "en", ""}, {"linux", "fr", ""}}, "<none>"},
+    };
+    for (const auto& c : cases) {
+        manager.Clear();
+        for (const Variant& v : c.registered)
+            Add(v);
+        Asset* out = reinterpret_cast<Asset*>(&manager); // must stay untouched on failure
+        const bool found = manager.GetAsset("a.png", out);
+        EXPECT_EQ(found ? Describe(out) : "<none>", c.best);
+        EXPECT_TRUE(found || out == reinterpret_cast<Asset*>(&manager)) << "a failed look-up leaves `out` alone";
+    }
+    manager.Clear();
     Add({"generic", "fr", ""});
-    Add({"", "fr", ""}); // no platform with a language fits no tier
-    EXPECT_EQ(Best(), "//");
+    Asset* out = nullptr;
+    ASSERT_TRUE(manager.GetBestAsset(out, "a.Png", "LINUX", "FR", "XX"));
+    EXPECT_EQ(Describe(out), "generic/fr/");
+    EXPECT_EQ(Best(), "<none>");
     manager.SetLanguage("FR", "");
-    EXPECT_EQ(Best(), "generic/fr/");
+    EXPECT_EQ(Best(), "generic/fr/") << "changing the language later changes the choice";
 }
 
 TEST_F(AssetManagerTest, RegisteringSameVariantReplacesAndDeletesTheFirst)
@@ -133,29 +100,21 @@ TEST_F(AssetManagerTest, RegisteringSameVariantReplacesAndDeletesTheFirst)
     manager.SetAsset(new MemoryAsset("A.PNG", "LINUX", "", "", "second", &deaths));
     EXPECT_EQ(deaths, 1);
     EXPECT_EQ(manager.GetAssetCount(), 2u);
-    std::string text;
-    ASSERT_TRUE(manager.LoadText("a.png", text));
-    EXPECT_EQ(text, "second");
+    EXPECT_EQ(TextOf(manager, "a.png"), "second");
     EXPECT_FALSE(manager.SetAsset(nullptr));
 }
 
 TEST_F(AssetManagerTest, AllAssetsListsFittingVariantsInRegistrationOrder)
 {
-    Add({"", "", ""});
-    Add({"windows", "", ""});
-    Add({"linux", "en", "gb"});
-    Add({"generic", "", ""});
-    Add({"linux", "en", "us"});
+    for (const Variant& v : std::vector<Variant>{{"", "", ""}, {"windows", "", ""}, {"linux", "en", "gb"},
+                                                 {"generic", "", ""}, {"linux", "en", "us"}})
+        Add(v);
     std::vector<Asset*> out(1, nullptr); // appended to, not cleared
     ASSERT_TRUE(manager.GetAllAssets("A.png", out));
     ASSERT_EQ(out.size(), 4u);
-    EXPECT_EQ(out[0], nullptr);
-    EXPECT_EQ(::Describe(out[1]), "//");
-    EXPECT_EQ(::Describe(out[2]), "linux/en/gb");
-    EXPECT_EQ(::Describe(out[3]), "generic//");
-
+    EXPECT_EQ(Describe(out[1]) + " " + Describe(out[2]) + " " + Describe(out[3]), "// linux/en/gb generic//");
     out.clear();
-    manager.SetAsset(new MemoryAsset("b.png", "windows", "", ""));
+    Add({"windows", "", ""}, "b.png");
     EXPECT_TRUE(manager.GetAllAssets("b.png", out)); // the name exists, nothing fits
     EXPECT_TRUE(out.empty());
     EXPECT_FALSE(manager.GetAllAssets("c.png", out));
@@ -163,82 +122,65 @@ TEST_F(AssetManagerTest, AllAssetsListsFittingVariantsInRegistrationOrder)
 
 namespace {
 
-// A loader that records what the manager asks of it.
+// A loader that logs what the manager asks of it; "!open" or "!load" in its name makes
+// that step fail.
 class ScriptedLoader : public AssetLoader {
 public:
-    ScriptedLoader(std::string name, std::vector<std::string>& log, bool openOk = true, bool loadOk = true,
-                   int* deaths = nullptr)
-        : m_name(std::move(name)), m_log(log), m_openOk(openOk), m_loadOk(loadOk), m_deaths(deaths)
+    ScriptedLoader(std::string name, std::vector<std::string>& log, int* deaths = nullptr)
+        : m_name(std::move(name)), m_log(log), m_deaths(deaths)
     {
     }
-    ~ScriptedLoader() override
-    {
-        if (m_deaths)
-            ++*m_deaths;
-    }
-    bool Open() override
-    {
-        m_log.push_back(m_name + ".Open");
-        return m_openOk;
-    }
-    bool Close() override
-    {
-        m_log.push_back(m_name + ".Close");
-        return true;
-    }
+    ~ScriptedLoader() override { m_deaths && ++*m_deaths; }
+    bool Open() override { return Step("Open", "!open"); }
+    bool Close() override { return Step("Close", ""); }
     bool LoadResources(AssetManager& manager) override
     {
-        m_log.push_back(m_name + ".Load");
-        manager.SetAsset(new MemoryAsset(m_name + ".txt", "", "", "", m_name));
-        return m_loadOk;
+        const bool ok = Step("Load", "!load");
+        if (ok)
+            manager.SetAsset(new MemoryAsset(m_name + ".txt", "", "", "", m_name));
+        return ok;
     }
 
 private:
+    bool Step(const char* what, const char* failing)
+    {
+        m_log.push_back(m_name + "." + what);
+        return !*failing || m_name.find(failing) == std::string::npos;
+    }
     std::string m_name;
     std::vector<std::string>& m_log;
-    bool m_openOk, m_loadOk;
     int* m_deaths;
 };
 
 } // namespace
 
-TEST_F(AssetManagerTest, LoadAssetsWithoutLoadersFails)
+TEST_F(AssetManagerTest, LoadAssetsSkipsFailingSourcesWithAWarningAndGoesOn)
 {
     EXPECT_FALSE(manager.LoadAssets());
     EXPECT_FALSE(manager.SetAssetLoader(nullptr));
-    EXPECT_FALSE(manager.LoadAssets());
-}
-
-TEST_F(AssetManagerTest, LoadAssetsOpensAndLoadsInOrderAndStopsAtFirstFailure)
-{
     std::vector<std::string> log;
+    vorntest::DiagnosticsRecorder diagnostics;
     EXPECT_TRUE(manager.SetAssetLoader(new ScriptedLoader("one", log)));
-    manager.SetAssetLoader(new ScriptedLoader("two", log, true, false));
-    manager.SetAssetLoader(new ScriptedLoader("three", log));
+    manager.SetAssetLoader(new ScriptedLoader("two!open", log));
+    manager.SetAssetLoader(new ScriptedLoader("three!load", log));
+    manager.SetAssetLoader(new ScriptedLoader("four", log));
     EXPECT_FALSE(manager.LoadAssets());
-    EXPECT_EQ(log, (std::vector<std::string>{"one.Open", "one.Load", "two.Open", "two.Load"}));
-    EXPECT_EQ(manager.GetAssetCount(), 2u); // what ran before the failure stays
-
-    AssetManager other;
-    log.clear();
-    other.SetAssetLoader(new ScriptedLoader("x", log, false));
-    other.SetAssetLoader(new ScriptedLoader("y", log));
-    EXPECT_FALSE(other.LoadAssets());
-    EXPECT_EQ(log, (std::vector<std::string>{"x.Open"}));
+    EXPECT_EQ(log, (std::vector<std::string>{"one.Open", "one.Load", "two!open.Open", "three!load.Open",
+                                             "three!load.Load", "four.Open", "four.Load"}));
+    EXPECT_EQ(manager.GetAssetCount(), 2u);
+    const std::pair<std::string, std::string> skipped{"Asset Loader", "Skipped an asset source that failed to load"};
+    EXPECT_EQ(diagnostics.warnings, (std::vector<std::pair<std::string, std::string>>{skipped, skipped}));
 
     AssetManager good;
-    log.clear();
     good.SetAssetLoader(new ScriptedLoader("p", log));
-    good.SetAssetLoader(new ScriptedLoader("q", log));
     EXPECT_TRUE(good.LoadAssets());
-    EXPECT_EQ(log, (std::vector<std::string>{"p.Open", "p.Load", "q.Open", "q.Load"}));
 }
 
 TEST_F(AssetManagerTest, ClearDeletesAssetsLoadersAndDatabasesButKeepsMessagesAndSettings)
 {
     std::vector<std::string> log;
     int loaderDeaths = 0;
-    manager.SetAssetLoader(new ScriptedLoader("one", log, true, true, &loaderDeaths));
+    manager.SetAssetLoader(new ScriptedLoader("one", log, &loaderDeaths));
     Add({"", "", ""});
     ASSERT_TRUE(manager.SetColour("red", 255, 0, 0, 255));
     wxFont font(wxFontInfo(10));
@@ -247,189 +189,104 @@ TEST_F(AssetManagerTest, ClearDeletesAssetsLoadersAndDatabasesButKeepsMessagesAn
     ASSERT_TRUE(manager.SetMessage(key, text));
 
     manager.Clear();
-    EXPECT_EQ(deaths, 1);
-    EXPECT_EQ(loaderDeaths, 1);
+    EXPECT_EQ(deaths + loaderDeaths, 2);
     EXPECT_TRUE(log.empty()); // deleted loaders are not closed afterwards
     EXPECT_EQ(manager.GetAssetCount(), 0u);
     EXPECT_FALSE(manager.LoadAssets());
-    std::vector<std::string> names;
-    manager.GetColourNameList(names);
-    EXPECT_TRUE(names.empty());
-    manager.GetFontNameList(names);
-    EXPECT_TRUE(names.empty());
+    EXPECT_FALSE(manager.HasColour("red"));
+    EXPECT_FALSE(manager.GetFont("body", font));
     EXPECT_EQ(manager.GetMessage("k"), "v");
     std::string platform, major, minor;
     manager.GetPlatform(platform);
     manager.GetLanguage(major, minor);
     EXPECT_EQ(platform + "/" + major + "/" + minor, "linux/en/gb");
-}
 
-TEST_F(AssetManagerTest, DestructorDeletesEverything)
-{
-    int loaderDeaths = 0;
-    std::vector<std::string> log;
     {
         AssetManager local;
-        local.SetAssetLoader(new ScriptedLoader("one", log, true, true, &loaderDeaths));
+        local.SetAssetLoader(new ScriptedLoader("one", log, &loaderDeaths));
         local.SetAsset(new MemoryAsset("a", "", "", "", "", &deaths));
-        local.SetAsset(new MemoryAsset("a", "x", "", "", "", &deaths));
     }
-    EXPECT_EQ(deaths, 2);
-    EXPECT_EQ(loaderDeaths, 1);
+    EXPECT_EQ(deaths + loaderDeaths, 4) << "the destructor deletes everything";
 }
 
 TEST_F(AssetManagerTest, LoadTextOpensCopiesUpToZeroAndCloses)
 {
     auto* asset = new MemoryAsset("t.txt", "", "", "", std::string("one\r\ntwo\0three", 13));
     manager.SetAsset(asset);
+    AddText("u.txt", "caf\xc3\xa9");
+    AddText("l.txt", "caf\xe9");
     std::string text = "old";
     ASSERT_TRUE(manager.LoadText("T.TXT", text));
     EXPECT_EQ(text, "one\ntwo");
     EXPECT_EQ(asset->opens, 1);
     EXPECT_EQ(asset->closes, 1);
-
     wxString wide;
-    ASSERT_TRUE(manager.LoadText("t.txt", wide));
-    EXPECT_EQ(wide, wxString("one\ntwo"));
-
-    text = "kept";
-    wide = "kept";
+    ASSERT_TRUE(manager.LoadText("u.txt", wide));
+    EXPECT_EQ(wide, wxString::FromUTF8("caf\xc3\xa9"));
+    ASSERT_TRUE(manager.LoadText("l.txt", wide)); // not UTF-8: read as Latin-1
+    EXPECT_EQ(wide, wxString::FromUTF8("caf\xc3\xa9"));
     EXPECT_FALSE(manager.LoadText("none.txt", text));
     EXPECT_FALSE(manager.LoadText("none.txt", wide));
-    EXPECT_EQ(text, "kept");
-    EXPECT_EQ(wide, wxString("kept"));
+    EXPECT_EQ(text + wide.utf8_string(), "one\ntwocaf\xc3\xa9");
 }
 
-TEST_F(AssetManagerTest, LoadTextDecodesUtf8AndFallsBackToLatin1)
+TEST_F(AssetManagerTest, MenuTexts)
 {
-    AddText("u.txt", "caf\xc3\xa9");
-    AddText("l.txt", "caf\xe9");
-    wxString text;
-    ASSERT_TRUE(manager.LoadText("u.txt", text));
-    EXPECT_EQ(text, wxString::FromUTF8("caf\xc3\xa9"));
-    ASSERT_TRUE(manager.LoadText("l.txt", text));
-    EXPECT_EQ(text, wxString::FromUTF8("caf\xc3\xa9"));
-}
-
-TEST_F(AssetManagerTest, MenuTextReadsIdentifierSeparatorLabel)
-{
-    AddText("menu.txt", "10 %Open\r\n 20\t-\n\n30 @Title with  spaces\n40 last");
-    std::vector<MENUITEM> items(1, MENUITEM{7, "kept"});
-    ASSERT_TRUE(manager.LoadMenuText("menu.txt", items));
-    ASSERT_EQ(items.size(), 5u);
-    EXPECT_EQ(items[0].id, 7);
-    EXPECT_EQ(items[1].id, 10);
-    EXPECT_EQ(items[1].label, wxString("%Open"));
-    EXPECT_EQ(items[2].id, 20);
-    EXPECT_EQ(items[2].label, wxString("-"));
-    EXPECT_EQ(items[3].label, wxString("@Title with  spaces"));
-    EXPECT_EQ(items[4].id, 40);
-    EXPECT_EQ(items[4].label, wxString("last")); // no final line end needed
-
-    EXPECT_FALSE(manager.LoadMenuText("missing.txt", items));
-    EXPECT_EQ(items.size(), 5u);
-}
-
-TEST_F(AssetManagerTest, MenuTextEdgeCases)
-{
-    std::vector<MENUITEM> items;
-    AddText("bare.txt", "1 one\n2\n3 three\n");
-    ASSERT_TRUE(manager.LoadMenuText("bare.txt", items));
-    ASSERT_EQ(items.size(), 1u); // a bare identifier ends the reading
-    EXPECT_EQ(items[0].label, wxString("one"));
-
-    items.clear();
-    AddText("blank.txt", "1 \n2 two\n");
-    ASSERT_TRUE(manager.LoadMenuText("blank.txt", items));
-    ASSERT_EQ(items.size(), 1u); // one blank adds nothing, the reading goes on
-    EXPECT_EQ(items[0].id, 2);
-
-    items.clear();
-    AddText("text.txt", "x 1\n2 two\n");
-    ASSERT_TRUE(manager.LoadMenuText("text.txt", items));
-    EXPECT_TRUE(items.empty());
-
     const std::string label(98, 'a');
-    items.clear();
-    AddText("long.txt", "1 " + label + "5 rest\n2 " + label + "zz\n3 x\n");
-    ASSERT_TRUE(manager.LoadMenuText("long.txt", items));
-    ASSERT_EQ(items.size(), 3u); // the overflow "5 rest" is read as the next entry
-    EXPECT_EQ(items[0].label, wxString(label));
-    EXPECT_EQ(items[1].id, 5);
-    EXPECT_EQ(items[1].label, wxString("rest"));
-    EXPECT_EQ(items[2].id, 2);
-    EXPECT_EQ(items[2].label, wxString(label)); // "zz" then ends the reading
+    const struct {
+        std::string text;
+        std::string items; // "id:label;" per item
+    } cases[] = {
+        {"10 %Open\r\n 20\t-\n\n30 @Title with  spaces\n40 last", "10:%Open;20:-;30:@Title with  spaces;40:last;"},
+        {"1 one\n2\n3 three\n", "1:one;"},       // a bare identifier ends the reading
+        {"1 \n2 two\n", "2:two;"},               // one blank adds nothing, the reading goes on
+        {"x 1\n2 two\n", ""},
+        {"1 " + label + "5 rest\n2 " + label + "zz\n3 x\n", "1:" + label + ";5:rest;2:" + label + ";"},
+    };
+    for (const auto& c : cases) {
+        AddText("menu.txt", c.text);
+        std::vector<MENUITEM> items(1, MENUITEM{7, "kept"});
+        ASSERT_TRUE(manager.LoadMenuText("menu.txt", items));
+        std::string got;
+        for (size_t i = 1; i < items.size(); ++i)
+            got += std::to_string(items[i].id) + ":" + items[i].label.utf8_string() + ";";
+        EXPECT_EQ(items[0].label, wxString("kept"));
+        EXPECT_EQ(got, c.items) << c.text;
+    }
+    std::vector<MENUITEM> items;
+    EXPECT_FALSE(manager.LoadMenuText("missing.txt", items));
 }
 
-TEST_F(AssetManagerTest, MessagesDropOneCharacterAndStopAtFinish)
+TEST_F(AssetManagerTest, MessagesDropOneCharacterKeepTheFirstTextAndStopAtFinish)
 {
     AddText("msg.txt", "hello.\nBonjour.\r\nbye*\nAu revoir*\nhello.\nignored.\nFINISH.\nafter.\nx.\n");
-    ASSERT_TRUE(manager.LoadMessages("MSG.txt"));
-    EXPECT_EQ(manager.GetMessage("hello"), "Bonjour");
-    EXPECT_EQ(manager.GetMessage(std::string("bye")), "Au revoir");
-
-    vorntest::DiagnosticsRecorder diagnostics;
-    EXPECT_EQ(manager.GetMessage("after"), "after");
-    EXPECT_EQ(diagnostics.debug, (std::vector<std::string>{"WARNING : Message *after* not translated\n"}));
-}
-
-TEST_F(AssetManagerTest, MessagesFinishFirstAndMissingAsset)
-{
     AddText("fin.txt", "FINISH!\nkey.\ntext.\n");
+    AddText("odd.txt", "odd.\n");
+    ASSERT_TRUE(manager.LoadMessages("MSG.txt"));
     EXPECT_TRUE(manager.LoadMessages("fin.txt"));
-    AddText("odd.txt", "key.\n");
     EXPECT_TRUE(manager.LoadMessages("odd.txt")); // a key without its text line is dropped
     EXPECT_FALSE(manager.LoadMessages("none.txt"));
-    vorntest::DiagnosticsRecorder diagnostics;
-    EXPECT_EQ(manager.GetMessage("key"), "key");
-    EXPECT_EQ(diagnostics.debug.size(), 1u);
-}
+    std::string key = "bye", text = "Tschuess";
+    EXPECT_FALSE(manager.SetMessage(key, text));
+    EXPECT_EQ(manager.GetMessage("hello") + "|" + manager.GetMessage(std::string("bye")), "Bonjour|Au revoir");
 
-TEST_F(AssetManagerTest, SetMessageKeepsTheFirstText)
-{
-    std::string key = "k", first = "one", second = "two";
-    EXPECT_TRUE(manager.SetMessage(key, first));
-    EXPECT_FALSE(manager.SetMessage(key, second));
-    EXPECT_EQ(manager.GetMessage("k"), "one");
+    vorntest::DiagnosticsRecorder diagnostics;
+    for (const char* unknown : {"after", "key", "odd"})
+        EXPECT_EQ(manager.GetMessage(unknown), unknown);
+    EXPECT_EQ(diagnostics.DebugText(), "WARNING : Message *after* not translated\n"
+                                       "WARNING : Message *key* not translated\n"
+                                       "WARNING : Message *odd* not translated\n");
     manager.ClearMessageDatabase();
-    vorntest::DiagnosticsRecorder diagnostics;
-    EXPECT_EQ(manager.GetMessage("k"), "k");
+    EXPECT_EQ(manager.GetMessage("hello"), "hello");
 }
 
-TEST_F(AssetManagerTest, ColourAndFontDataComeFromScriptAssets)
+TEST_F(AssetManagerTest, FontDataComesFromAScriptAsset)
 {
-    AddText("colours.txt", "highlight 255 200 0\naccent highlight\n");
     AddText("fonts.txt", "body 12 swiss\n");
-    ASSERT_TRUE(manager.LoadColourData("Colours.txt"));
-    wxColour colour;
-    ASSERT_TRUE(manager.GetColour("accent", colour));
-    EXPECT_EQ(colour, wxColour(255, 200, 0));
-    ColorA withAlpha;
-    ASSERT_TRUE(manager.GetColour("highlight", withAlpha));
-    EXPECT_DOUBLE_EQ(withAlpha.a, 1.0);
-    EXPECT_FALSE(manager.LoadColourData("none.txt"));
-
     vorntest::DiagnosticsRecorder diagnostics;
-    ASSERT_TRUE(manager.LoadFontData("fonts.txt"));
+    ASSERT_TRUE(manager.LoadFontData("Fonts.txt"));
+    EXPECT_FALSE(manager.LoadFontData("none.txt"));
     wxFont font;
     ASSERT_TRUE(manager.GetFont("body", font));
-    EXPECT_EQ(font.GetPointSize(), 12);
-    EXPECT_FALSE(manager.LoadFontData("none.txt"));
-    EXPECT_EQ(diagnostics.debug.front(), "fonts.txt\n");
-    std::vector<std::string> names;
-    ASSERT_TRUE(manager.GetFontNameList(names));
-    EXPECT_EQ(names, (std::vector<std::string>{"body"}));
-    manager.ClearFontDatabase();
-    EXPECT_FALSE(manager.GetFont("body", font));
-    manager.ClearColourDatabase();
-    manager.GetColourNameList(names);
-    EXPECT_TRUE(names.empty());
-}
-
-TEST_F(AssetManagerTest, SpecialInfoIsAnOpaquePointer)
-{
-    EXPECT_EQ(manager.GetSpecialInfo(), nullptr);
-    int value = 3;
-    manager.SetSpecialInfo(&value);
-    EXPECT_EQ(manager.GetSpecialInfo(), &value);
+    EXPECT_EQ(diagnostics.DebugText(), "Fonts.txt\nnone.txt\nbody\n");
 }

@@ -1,10 +1,13 @@
 #include "asset_test_util.h"
 
+#include <algorithm>
 #include <atomic>
 #include <fstream>
 #include <sstream>
 
 #include <unistd.h>
+
+#include <vorn/assets/detail/asset_text.h>
 
 using namespace vorn;
 
@@ -52,8 +55,20 @@ MemoryAsset::~MemoryAsset()
 
 const char* MemoryAsset::GetTextPtr()
 {
-    m_text = ConvertAssetText(GetDataPtr(), GetSize());
+    m_text = detail::ConvertAssetText(GetDataPtr(), GetSize());
     return m_text.c_str();
+}
+
+std::string Describe(const Asset* asset)
+{
+    return asset->GetPlatform() + "/" + asset->GetLanguageMajor() + "/" + asset->GetLanguageMinor();
+}
+
+std::string TextOf(AssetManager& manager, const char* name)
+{
+    std::string text = "<missing>";
+    manager.LoadText(name, text);
+    return text;
 }
 
 std::string ReadFile(const std::string& path)
@@ -62,6 +77,25 @@ std::string ReadFile(const std::string& path)
     std::ostringstream out;
     out << in.rdbuf();
     return out.str();
+}
+
+std::string Le32(uint32_t v)
+{
+    return std::string{char(v & 0xff), char((v >> 8) & 0xff), char((v >> 16) & 0xff), char((v >> 24) & 0xff)};
+}
+
+std::string RawArchive(const std::string& data, const std::string& directory)
+{
+    return Le32(uint32_t(4 + data.size())) + data + Le32(uint32_t(directory.size())) + directory;
+}
+
+std::vector<std::pair<std::string, std::string>> Corpus(const std::string& target)
+{
+    std::vector<std::pair<std::string, std::string>> files;
+    for (const auto& entry : std::filesystem::directory_iterator(std::string(VORN_FUZZ_CORPUS_DIR) + "/" + target))
+        files.emplace_back(entry.path().filename().string(), ReadFile(entry.path().string()));
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 } // namespace assettest

@@ -1,10 +1,14 @@
 #pragma once
-// Helpers for the asset tests: a temporary directory tree and in-memory assets.
+// Helpers for the asset tests: a temporary directory tree, in-memory assets, raw
+// archive bytes and the fuzz seed inputs.
+#include <cstdint>
 #include <filesystem>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vorn/assets/asset.h>
+#include <vorn/assets/asset_manager.h>
 
 namespace assettest {
 using namespace vorn;
@@ -48,7 +52,21 @@ private:
     int* m_deaths;
 };
 
+// "platform/major/minor" of an asset.
+std::string Describe(const Asset* asset);
+
+// The text of the best variant of an asset, "<missing>" when there is none.
+std::string TextOf(AssetManager& manager, const char* name);
+
 // Reads a whole file.
 std::string ReadFile(const std::string& path);
+
+// 32-bit little-endian bytes, as the archive header stores them.
+std::string Le32(uint32_t value);
+// An archive built byte by byte: header D, data, then the directory string.
+std::string RawArchive(const std::string& data, const std::string& directory);
+
+// The seed inputs of one fuzz target, as (file name, bytes), sorted by name.
+std::vector<std::pair<std::string, std::string>> Corpus(const std::string& target);
 
 } // namespace assettest

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <vorn/assets/archive_asset_loader.h>
 #include <vorn/assets/asset.h>
 #include <vorn/assets/asset_loader.h>
 #include <vorn/assets/asset_manager.h>
@@ -10,40 +11,31 @@
 #include "asset_test_util.h"
 
 using namespace vorn;
-
-using assettest::TempDir;
+using namespace assettest;
 
 namespace {
 
-// "platform/major/minor" of every variant of a name, in registration order.
-std::vector<std::string> Variants(AssetManager& manager, const char* name)
-{
-    std::vector<Asset*> assets;
-    manager.GetAllAssets(name, assets);
-    std::vector<std::string> out;
-    for (Asset* a : assets)
-        out.push_back(a->GetPlatform() + "/" + a->GetLanguageMajor() + "/" + a->GetLanguageMinor());
-    return out;
-}
-
-std::string TextOf(AssetManager& manager, const char* name)
-{
-    std::string text;
-    EXPECT_TRUE(manager.LoadText(name, text)) << name;
-    return text;
-}
-
 class FileAssetLoaderTest : public ::testing::Test {
 protected:
-    // Loads the tree with platform linux, language en/gb.
-    void Load()
+    // Loads the tree with platform linux, language en/gb unless told otherwise.
+    void Load(const char* platform = "Linux", const char* major = "EN")
     {
-        manager.SetPlatform("Linux");
-        manager.SetLanguage("EN", "gb");
+        manager.SetPlatform(platform);
+        manager.SetLanguage(major, "gb");
         auto* loader = new FileAssetLoader;
         ASSERT_TRUE(loader->Init(dir.Root()));
         manager.SetAssetLoader(loader);
         ASSERT_TRUE(manager.LoadAssets());
+    }
+    // "platform/major/minor" of every variant of a name, in registration order.
+    std::vector<std::string> Variants(const char* name)
+    {
+        std::vector<Asset*> assets;
+        manager.GetAllAssets(name, assets);
+        std::vector<std::string> out;
+        for (Asset* a : assets)
+            out.push_back(Describe(a));
+        return out;
     }
     TempDir dir;
     AssetManager manager;
@@ -51,43 +43,18 @@ protected:
 
 } // namespace
 
-TEST_F(FileAssetLoaderTest, SameNameAtThreeLevelsGivesThreeVariants)
+TEST_F(FileAssetLoaderTest, EveryLevelRegistersItsVariantAndTheDeepestWinsButNothingElseIsScanned)
 {
-    dir.Write("a.png", "root");
-    dir.Write("Generic/a.png", "generic");
-    dir.Write("linux/a.png", "linux");
+    for (const char* path : {"a.png", "Generic/a.png", "linux/a.png", "Generic/en/t.txt", "linux/en/t.txt",
+                             "Generic/en/gb/t.txt", "linux/en/gb/t.txt", "windows/w.png", "Generic/fr/f.txt",
+                             "linux/en/us/u.txt", "misc/m.png", "Generic/misc/g.png"})
+        dir.Write(path, path);
     Load();
-    EXPECT_EQ(Variants(manager, "a.png"), (std::vector<std::string>{"//", "generic//", "linux//"}));
-    EXPECT_EQ(TextOf(manager, "a.png"), "linux");
-    EXPECT_EQ(manager.GetAssetCount(), 3u);
-}
-
-TEST_F(FileAssetLoaderTest, LanguageLevelsCarryTheirLanguages)
-{
-    dir.Write("Generic/en/t.txt", "g-en");
-    dir.Write("linux/en/t.txt", "l-en");
-    dir.Write("Generic/en/gb/t.txt", "g-en-gb");
-    dir.Write("linux/en/gb/t.txt", "l-en-gb");
-    Load();
-    EXPECT_EQ(Variants(manager, "t.txt"),
-              (std::vector<std::string>{"generic/en/", "linux/en/", "generic/en/gb", "linux/en/gb"}));
-    EXPECT_EQ(TextOf(manager, "t.txt"), "l-en-gb");
-}
-
-TEST_F(FileAssetLoaderTest, OtherPlatformsLanguagesAndSubdirectoriesAreNotScanned)
-{
-    dir.Write("windows/w.png", "w");
-    dir.Write("Generic/fr/f.txt", "f");
-    dir.Write("linux/en/us/u.txt", "u");
-    dir.Write("misc/m.png", "m");
-    dir.Write("Generic/misc/g.png", "g");
-    dir.Write("keep.txt", "k");
-    Load();
-    EXPECT_EQ(manager.GetAssetCount(), 1u);
-    std::vector<Asset*> all;
-    for (const char* name : {"w.png", "f.txt", "u.txt", "m.png", "g.png"})
-        EXPECT_FALSE(manager.GetAllAssets(name, all)) << name;
-    EXPECT_EQ(TextOf(manager, "keep.txt"), "k");
+    EXPECT_EQ(Variants("a.png"), (std::vector<std::string>{"//", "generic//", "linux//"}));
+    EXPECT_EQ(TextOf(manager, "a.png"), "linux/a.png");
+    EXPECT_EQ(Variants("t.txt"), (std::vector<std::string>{"generic/en/", "linux/en/", "generic/en/gb", "linux/en/gb"}));
+    EXPECT_EQ(TextOf(manager, "t.txt"), "linux/en/gb/t.txt");
+    EXPECT_EQ(manager.GetAssetCount(), 7u) << "other platforms, languages and sub-directories are not scanned";
 }
 
 TEST_F(FileAssetLoaderTest, NamesAreLowerCaseAndFilesWithoutExtensionEndInDot)
@@ -95,37 +62,31 @@ TEST_F(FileAssetLoaderTest, NamesAreLowerCaseAndFilesWithoutExtensionEndInDot)
     dir.Write("Readme", "r");
     dir.Write("Logo.PNG", "l");
     dir.Write("archive.tar.gz", "t");
+    dir.Write("SAME", "upper");
+    dir.Write("same", "lower"); // enumerated in name order: the later one replaces the first
     Load();
+    EXPECT_EQ(manager.GetAssetCount(), 4u);
     EXPECT_EQ(TextOf(manager, "readme."), "r");
-    EXPECT_EQ(TextOf(manager, "LOGO.png"), "l");
+    EXPECT_EQ(TextOf(manager, "readme"), "<missing>");
     EXPECT_EQ(TextOf(manager, "archive.tar.gz"), "t");
+    EXPECT_EQ(TextOf(manager, "same."), "lower");
     Asset* asset = nullptr;
-    EXPECT_FALSE(manager.GetAsset("readme", asset));
-    ASSERT_TRUE(manager.GetAsset("logo.png", asset));
+    ASSERT_TRUE(manager.GetAsset("LOGO.png", asset));
     auto* file = dynamic_cast<FileAsset*>(asset);
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(file->GetPath(), dir.Root() + "Logo.PNG");
 }
 
-TEST_F(FileAssetLoaderTest, NamesDifferingOnlyInCaseReplaceEachOther)
-{
-    dir.Write("README", "upper");
-    dir.Write("readme", "lower");
-    Load();
-    EXPECT_EQ(manager.GetAssetCount(), 1u);
-    EXPECT_EQ(TextOf(manager, "readme."), "lower"); // enumerated in name order: later wins
-}
-
-TEST_F(FileAssetLoaderTest, EmptyTreeRegistersNothingAndSucceeds)
+TEST_F(FileAssetLoaderTest, ShortRootsAreRefusedAndEmptyOrMissingTreesRegisterNothing)
 {
     Load();
     EXPECT_EQ(manager.GetAssetCount(), 0u);
-}
-
-TEST_F(FileAssetLoaderTest, MissingRootRegistersNothingAndSucceeds)
-{
     FileAssetLoader loader;
+    EXPECT_FALSE(loader.Init(""));
+    EXPECT_FALSE(loader.Init("/"));
+    EXPECT_EQ(loader.GetRoot(), "");
     ASSERT_TRUE(loader.Init(dir.Root() + "absent/"));
+    EXPECT_EQ(loader.GetRoot(), dir.Root() + "absent/");
     EXPECT_TRUE(loader.LoadResources(manager));
     EXPECT_EQ(manager.GetAssetCount(), 0u);
 }
@@ -134,37 +95,26 @@ TEST_F(FileAssetLoaderTest, EmptyPlatformScansRootTwiceWithoutDuplicates)
 {
     dir.Write("a.png", "root");
     dir.Write("en/b.png", "en");
-    auto* loader = new FileAssetLoader;
-    ASSERT_TRUE(loader->Init(dir.Root()));
-    manager.SetLanguage("en", "");
-    manager.SetAssetLoader(loader);
-    ASSERT_TRUE(manager.LoadAssets());
-    EXPECT_EQ(Variants(manager, "a.png"), (std::vector<std::string>{"//"}));
+    Load("", "en");
+    EXPECT_EQ(Variants("a.png"), (std::vector<std::string>{"//"}));
     // root + "" + "/" + "en" names the language directory of the empty platform
-    EXPECT_EQ(Variants(manager, "b.png"), (std::vector<std::string>{"/en/"}));
+    EXPECT_EQ(Variants("b.png"), (std::vector<std::string>{"/en/"}));
 }
 
+// A tree or archives copied from a system that writes file names in Latin-1 (the file
+// name conversion is the toolkit's, set up by a GUI application).
 TEST_F(FileAssetLoaderTest, NamesThatAreNotUtf8KeepTheirBytesAndOpen)
 {
-    // A tree copied from a system that writes file names in Latin-1.
+    dir.Write("res_2_caf\xe9.vrk", "");
+    const std::vector<ArchiveAssetLoader*> archives = ArchiveAssetLoader::GetArchiveAssetLoaders(dir.Root(), "res");
+    ASSERT_EQ(archives.size(), 1u);
+    EXPECT_EQ(archives[0]->GetPath(), dir.Root() + "res_2_caf\xe9.vrk");
+    delete archives[0];
     dir.Write("Caf\xe9.txt", "latin");
     dir.Write("linux/men\xfc.txt", "menu");
     dir.Write("caf\xc3\xa9.txt", "utf-8");
     Load();
-    EXPECT_EQ(manager.GetAssetCount(), 3u);
     EXPECT_EQ(TextOf(manager, "caf\xe9.txt"), "latin");
     EXPECT_EQ(TextOf(manager, "MEN\xfc.TXT"), "menu");
     EXPECT_EQ(TextOf(manager, "caf\xc3\xa9.txt"), "utf-8");
-}
-
-TEST(FileAssetLoaderInit, ShortRootsAreRefused)
-{
-    FileAssetLoader loader;
-    EXPECT_FALSE(loader.Init(""));
-    EXPECT_FALSE(loader.Init("/"));
-    EXPECT_EQ(loader.GetRoot(), "");
-    EXPECT_TRUE(loader.Init("a/"));
-    EXPECT_EQ(loader.GetRoot(), "a/");
-    EXPECT_TRUE(loader.Open());
-    EXPECT_TRUE(loader.Close());
 }

@@ -10,9 +10,7 @@
 #include "image_test_util.h"
 
 using namespace vorn;
-
-using assettest::ImageTest;
-using assettest::SolidPng;
+using namespace assettest;
 
 namespace {
 
@@ -20,24 +18,26 @@ using Warnings = std::vector<std::pair<std::string, std::string>>;
 
 class ImageScriptTest : public ImageTest {
 protected:
-    // Runs a script for one image.
-    ImageScriptResult RunImage(const std::string& text, BitmapA& image, VornEditInfo* edit = nullptr)
+    void SetUp() override
+    {
+        ImageTest::SetUp();
+        Add("big.png", SolidPng(20, 20, 1, 2, 3));
+        Add("grey.png", SolidPng(4, 4, 9, 9, 9));
+        Add("solid.png", SolidPng(2, 1, 10, 20, 30));
+        Add("alpha.png", Png(2, 1, [](int x, int, unsigned char* p) { p[0] = 200; p[3] = x ? 255 : 40; }, true));
+        // left column grey 255, right column grey 0
+        Add("mask.png", Png(2, 1, [](int x, int, unsigned char* p) { p[0] = p[1] = p[2] = x ? 0 : 255; }));
+    }
+    ImageScriptResult Run(const std::string& text, BitmapA* image, VornBitmapACache* set = nullptr,
+                          VornEditInfo* edit = nullptr, OldVornListBoxInfo* listBox = nullptr,
+                          const char* name = "t.sts")
     {
         ImageScriptTargets targets;
-        targets.image = &image;
+        targets.image = image;
+        targets.set = set;
         targets.edit = edit;
-        return Run(text, targets);
-    }
-    ImageScriptResult RunSet(const std::string& text, VornBitmapACache& set, OldVornListBoxInfo* listBox = nullptr)
-    {
-        ImageScriptTargets targets;
-        targets.set = &set;
         targets.listBox = listBox;
-        return Run(text, targets);
-    }
-    ImageScriptResult Run(const std::string& text, const ImageScriptTargets& targets)
-    {
-        ImageScriptRunner runner(manager, "t.sts");
+        ImageScriptRunner runner(manager, name);
         const ImageScriptResult result = runner.Run(text, targets);
         error = runner.GetError();
         line = runner.GetErrorLine();
@@ -53,7 +53,7 @@ TEST_F(ImageScriptTest, SizeLineErrorsWarnAndFail)
 {
     const struct {
         const char* script;
-        const char* message;
+        const char* message; // "" for none
     } cases[] = {{"", "cannot get first word off first line..."},
                  {"   \nsize rgb 4 4\n", "cannot get first word off first line..."},
                  {"sise rgb 4 4\n", "first line not size..."},
@@ -62,130 +62,97 @@ TEST_F(ImageScriptTest, SizeLineErrorsWarnAndFail)
                  {"size rgb 4\n", "Image not same size as specified by Size command"},
                  {"size rgba four 4\n", "Image not same size as specified by Size command"},
                  {"size rgb 0 4\nfinish\n", "Image size [0,4] is out of range"},
-                 {"size rgb 100000 100000\nfinish\n", "Image size [100000,100000] is out of range"}};
+                 {"size rgb 100000 100000\nfinish\n", "Image size [100000,100000] is out of range"},
+                 // The pixel limit is inclusive and holds whichever side is the long one.
+                 {"size rgb 8192 513\n", "Image size [8192,513] is out of range"},
+                 {"size rgb 2049 2048\n", "Image size [2049,2048] is out of range"},
+                 {"size rgb 8193 1\n", "Image size [8193,1] is out of range"},
+                 {"size rgb 1 -1\n", "Image size [1,-1] is out of range"},
+                 {"size gui8 4 4\nassign image\nfinish\n", ""}};
+    BitmapA widest;
+    ASSERT_EQ(Run("size rgb 8192 512\nclear red\nassign image\nfinish\n", &widest), ImageScriptResult::Finished);
+    EXPECT_EQ(Pixel(widest, 8191, 511), "#ff0000");
     for (const auto& c : cases) {
         diagnostics.warnings.clear();
         BitmapA image;
-        EXPECT_EQ(RunImage(c.script, image), ImageScriptResult::Failed) << c.script;
-        EXPECT_EQ(diagnostics.warnings, (Warnings{{"Error", c.message}})) << c.script;
+        EXPECT_EQ(Run(c.script, &image), ImageScriptResult::Failed) << c.script;
+        const Warnings expected = *c.message ? Warnings{{"Error", c.message}} : Warnings{};
+        EXPECT_EQ(diagnostics.warnings, expected) << c.script;
         EXPECT_TRUE(image.IsEmpty());
     }
 }
 
-TEST_F(ImageScriptTest, Gui8FailsWithoutMessage)
+TEST_F(ImageScriptTest, CommandsDrawThePicture)
 {
-    BitmapA image;
-    EXPECT_EQ(RunImage("size gui8 4 4\nassign image\nfinish\n", image), ImageScriptResult::Failed);
+    const struct {
+        const char* script; // between the size line and "assign image"
+        const char* type;
+        const char* pixels; // #rrggbbaa of (0, 0) and (1, 0)
+    } cases[] = {
+        {"", "rgb", "#00000000#00000000"}, // the fresh working image
+        {"clear pink", "rgb", "#ffc0cbff#ffc0cbff"},
+        {"clear pink", "rgba", "#ffc0cb00#ffc0cb00"},
+        {"# clear red\n\n   \nclear blue and more", "rgb", "#0000ffff#0000ffff"},
+        {"clear nosuch", "rgb", "#ff6464ff#ff6464ff"}, // the fallback colour, and the run goes on
+        {"clear red\ncopy solid.png", "rgba", "#0a141eff#0a141eff"},
+        {"copya alpha.png", "rgba", "#c8000028#c80000ff"},
+        {"clear blue\nmap red mask.png", "rgb", "#ff0000ff#0000ffff"},
+        {"clear blue\nmapmask green mask.png", "rgba", "#00ff00ff#0000ff00"},
+        {"clear white\nsetalphafromgrey mask.png", "rgba", "#ffffffff#ffffff00"},
+    };
+    for (const auto& c : cases) {
+        BitmapA image;
+        const std::string script = std::string("size ") + c.type + " 2 1 extra\n" + c.script +
+                                   "\nassign image now\nfinish it\nbogus after finish\n";
+        ASSERT_EQ(Run(script, &image), ImageScriptResult::Finished) << c.script;
+        EXPECT_EQ(Pixel(image, 0, 0, true) + Pixel(image, 1, 0, true), c.pixels) << c.script;
+    }
     EXPECT_TRUE(diagnostics.warnings.empty());
-}
-
-TEST_F(ImageScriptTest, AssignImageTakesTheFreshWorkingImage)
-{
-    BitmapA image;
-    ASSERT_EQ(RunImage("size rgb 16 16\nassign image\nfinish\n", image), ImageScriptResult::Finished);
-    EXPECT_EQ(image.width, 16);
-    EXPECT_EQ(image.height, 16);
-    EXPECT_EQ(image.channels, 3);
-    EXPECT_EQ(Pixel(image, 15, 15, true), "#00000000");
-}
-
-TEST_F(ImageScriptTest, ClearIsOpaqueOnRgbAndTransparentOnRgba)
-{
-    BitmapA rgb, rgba;
-    ASSERT_EQ(RunImage("size rgb 2 2\nclear pink\nassign image\nfinish\n", rgb), ImageScriptResult::Finished);
-    ASSERT_EQ(RunImage("size rgba 2 2\nclear pink\nassign image\nfinish\n", rgba), ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(rgb, 1, 1, true), "#ffc0cbff");
-    EXPECT_EQ(Pixel(rgba, 1, 1, true), "#ffc0cb00");
-}
-
-TEST_F(ImageScriptTest, CommentsEmptyLinesAndExtraWordsAreIgnored)
-{
-    BitmapA image;
-    ASSERT_EQ(RunImage("size rgb 2 2 extra\n# clear red\n\n   \nclear blue and more\nassign image now\nfinish it\n"
-                       "bogus after finish\n",
-                       image),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(image, 0, 0), "#0000ff");
-    EXPECT_TRUE(diagnostics.warnings.empty());
-}
-
-TEST_F(ImageScriptTest, UnknownColourGivesFallbackAndRunGoesOn)
-{
-    BitmapA image;
-    ASSERT_EQ(RunImage("size rgb 1 1\nclear nosuch\nassign image\nfinish\n", image), ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(image, 0, 0), "#ff6464");
     EXPECT_NE(diagnostics.DebugText().find("Failed to find ColourA called 'nosuch'"), std::string::npos);
 }
 
 TEST_F(ImageScriptTest, AssignStatesFillOnlyThoseSlots)
 {
     VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgba 3 2\nclear red\nassign off\nclear blue\nassign on\nfinish\n", set),
+    ASSERT_EQ(Run("size rgba 3 2\nclear red\nassign off\nclear blue\nassign on\nfinish\n", nullptr, &set),
               ImageScriptResult::Finished);
     std::vector<VORNIMAGETYPE> states;
     set.GetStates(states);
     EXPECT_EQ(states, (std::vector<VORNIMAGETYPE>{2, 3}));
     const BitmapA* off = nullptr;
-    ASSERT_TRUE(set.GetImage(VORN_IMAGE_OFF, off));
-    EXPECT_EQ(Pixel(*off, 2, 1), "#ff0000");
     const BitmapA* on = nullptr;
-    ASSERT_TRUE(set.GetImage(VORN_IMAGE_ON, on));
-    EXPECT_EQ(Pixel(*on, 0, 0), "#0000ff");
-    EXPECT_EQ(set.GetWidth(), 3);
+    ASSERT_TRUE(set.GetImage(VORN_IMAGE_OFF, off) && set.GetImage(VORN_IMAGE_ON, on));
+    EXPECT_EQ(Pixel(*off, 2, 1) + Pixel(*on, 0, 0), "#ff0000#0000ff");
 }
 
-TEST_F(ImageScriptTest, EveryStateNameHasItsSlot)
+TEST_F(ImageScriptTest, ErrorPictures)
 {
     VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgb 1 1\nassign off\nassign on\nassign on_mouse_over\nassign off_mouse_over\n"
-                     "assign disabled_on\nassign disabled_off\nassign on_down\nassign off_down\nfinish\n",
-                     set),
-              ImageScriptResult::Finished);
-    std::vector<VORNIMAGETYPE> states;
-    set.GetStates(states);
-    EXPECT_EQ(states, (std::vector<VORNIMAGETYPE>{2, 3, 4, 5, 6, 7, 8, 9}));
-}
-
-TEST_F(ImageScriptTest, MissingFinishReplacesSetWithErrorPictureAndWarns)
-{
-    VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgb 1 1\nclear white\nassign off_down\n", set), ImageScriptResult::Recovered);
+    ASSERT_EQ(Run("size rgb 1 1\nclear white\nassign off_down\n", nullptr, &set), ImageScriptResult::Recovered);
     EXPECT_EQ(error, "We've ended without a finish..");
     EXPECT_EQ(line, 3);
     EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", "We've ended without a finish.. [t.sts]"}}));
-    const struct {
-        VORNIMAGETYPE state;
-        const char* pixel;
-    } expected[] = {{3, "#ffc0cb"}, {2, "#ff0000"}, {8, "#0000ff"}, {9, "#800080"},
-                    {4, "#964b00"}, {5, "#00ff00"}, {6, "#ffa500"}, {7, "#add8e6"}};
-    for (const auto& e : expected) {
+    std::string pixels;
+    for (VORNIMAGETYPE state = 2; state <= 9; ++state) {
         const BitmapA* image = nullptr;
-        ASSERT_TRUE(set.GetImage(e.state, image)) << e.state;
-        EXPECT_EQ(Pixel(*image, 0, 0, true), std::string(e.pixel) + "ff") << e.state;
+        ASSERT_TRUE(set.GetImage(state, image)) << state;
+        pixels += Pixel(*image, 0, 0, true);
     }
-    std::vector<VORNIMAGETYPE> states;
-    set.GetStates(states);
-    EXPECT_EQ(states.size(), 8u);
-}
+    EXPECT_EQ(pixels, "#ff0000ff#ffc0cbff#964b00ff#00ff00ff#ffa500ff#add8e6ff#0000ffff#800080ff");
 
-TEST_F(ImageScriptTest, ErrorPictureOfRgbaSetIsTransparentAndOfImageIsPink)
-{
-    VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgba 1 1\nbogus\nfinish\n", set), ImageScriptResult::Recovered);
-    const BitmapA* image = nullptr;
-    ASSERT_TRUE(set.GetImage(3, image));
-    EXPECT_EQ(Pixel(*image, 0, 0, true), "#ffc0cb00");
+    ASSERT_EQ(Run("size rgba 1 1\nbogus\nfinish\n", nullptr, &set), ImageScriptResult::Recovered);
+    const BitmapA* on = nullptr;
+    ASSERT_TRUE(set.GetImage(3, on));
+    EXPECT_EQ(Pixel(*on, 0, 0, true), "#ffc0cb00") << "the error picture of an rgba set is transparent";
 
-    BitmapA single;
-    ASSERT_EQ(RunImage("size rgb 2 1\nclear blue\nassign image\nbogus\nfinish\n", single),
-              ImageScriptResult::Recovered);
-    EXPECT_EQ(Pixel(single, 1, 0, true), "#ffc0cbff");
+    diagnostics.warnings.clear();
+    BitmapA image;
+    EXPECT_EQ(Run("size rgb 1 1\n", &image, nullptr, nullptr, nullptr, ""), ImageScriptResult::Recovered);
+    EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", "We've ended without a finish.."}}));
 }
 
 TEST_F(ImageScriptTest, CommandErrorsCarryTheirMessagesAndLines)
 {
-    Add("big.png", SolidPng(20, 20, 1, 2, 3));
-    Add("grey.png", SolidPng(4, 4, 9, 9, 9));
     const struct {
         const char* type;
         const char* command;
@@ -222,105 +189,29 @@ TEST_F(ImageScriptTest, CommandErrorsCarryTheirMessagesAndLines)
     };
     for (const auto& c : cases) {
         diagnostics.warnings.clear();
+        diagnostics.debug.clear();
         BitmapA image;
         const std::string script = std::string("size ") + c.type + " 4 4\n# note\n\n" + c.command + "\nfinish\n";
-        EXPECT_EQ(RunImage(script, image), ImageScriptResult::Recovered) << c.command;
+        EXPECT_EQ(Run(script, &image), ImageScriptResult::Recovered) << c.command;
         EXPECT_EQ(error, c.message) << c.command;
         EXPECT_EQ(line, 4) << c.command;
-        EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", std::string(c.message) + " [t.sts]"}}))
-            << c.command;
+        EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", std::string(c.message) + " [t.sts]"}}));
         EXPECT_EQ(Pixel(image, 3, 3), "#ffc0cb") << c.command; // the error picture
-        EXPECT_NE(diagnostics.DebugText().find(std::string("Image script t.sts, line 4: ") + c.message + "\n"),
-                  std::string::npos)
-            << c.command;
-        diagnostics.debug.clear();
+        EXPECT_EQ(diagnostics.DebugText(), std::string("Image script t.sts, line 4: ") + c.message + "\n");
     }
 }
 
-TEST_F(ImageScriptTest, AssignImageIntoSetIsAnError)
+// What the skin lines read is checked where the manager loads skins.
+TEST_F(ImageScriptTest, SkinLineErrors)
 {
+    BitmapA image;
     VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgb 1 1\nassign image\nfinish\n", set), ImageScriptResult::Recovered);
-    EXPECT_EQ(error, "Image being assigned to a ButtonCache. Cannot do that!!");
-    EXPECT_EQ(line, 2);
-}
-
-TEST_F(ImageScriptTest, WarningWithoutScriptNameHasNoBrackets)
-{
-    ImageScriptTargets targets;
-    BitmapA image;
-    targets.image = &image;
-    ImageScriptRunner runner(manager, "");
-    EXPECT_EQ(runner.Run("size rgb 1 1\n", targets), ImageScriptResult::Recovered);
-    EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", "We've ended without a finish.."}}));
-    EXPECT_EQ(runner.GetErrorLine(), 1);
-}
-
-TEST_F(ImageScriptTest, CopyAndCopyaBringInPictures)
-{
-    Add("solid.png", SolidPng(2, 2, 10, 20, 30));
-    Add("alpha.png", assettest::Png(
-                         2, 2, [](int x, int, unsigned char* p) { p[0] = 200; p[3] = x ? 255 : 40; }, true));
-    BitmapA copied, copiedA;
-    ASSERT_EQ(RunImage("size rgba 2 2\nclear red\ncopy solid.png\nassign image\nfinish\n", copied),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(copied, 1, 1, true), "#0a141eff");
-    ASSERT_EQ(RunImage("size rgba 2 2\ncopya alpha.png\nassign image\nfinish\n", copiedA), ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(copiedA, 0, 0, true), "#c8000028");
-    EXPECT_EQ(Pixel(copiedA, 1, 0, true), "#c80000ff");
-}
-
-TEST_F(ImageScriptTest, GreyMappingCommands)
-{
-    // left column grey 255, right column grey 0
-    Add("mask.png", assettest::Png(2, 1, [](int x, int, unsigned char* p) { p[0] = p[1] = p[2] = x ? 0 : 255; }));
-    BitmapA mapped, masked, alpha;
-    ASSERT_EQ(RunImage("size rgb 2 1\nclear blue\nmap red mask.png\nassign image\nfinish\n", mapped),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(mapped, 0, 0), "#ff0000");
-    EXPECT_EQ(Pixel(mapped, 1, 0), "#0000ff");
-    ASSERT_EQ(RunImage("size rgba 2 1\nclear blue\nmapmask green mask.png\nassign image\nfinish\n", masked),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(masked, 0, 0, true), "#00ff00ff");
-    EXPECT_EQ(Pixel(masked, 1, 0, true), "#0000ff00");
-    ASSERT_EQ(RunImage("size rgba 2 1\nclear white\nsetalphafromgrey mask.png\nassign image\nfinish\n", alpha),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(alpha, 0, 0, true), "#ffffffff");
-    EXPECT_EQ(Pixel(alpha, 1, 0, true), "#ffffff00");
-}
-
-TEST_F(ImageScriptTest, EditLineFillsTheEditRecord)
-{
-    wxFont font(wxFontInfo(9));
-    manager.SetFont("small", font);
-    VornEditInfo info;
-    BitmapA image;
-    ASSERT_EQ(RunImage("size rgb 4 4\nedit 3 4 50 12 white red small\nassign image\nfinish\n", image, &info),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(info.x, 3);
-    EXPECT_EQ(info.y, 4);
-    EXPECT_EQ(info.width, 50);
-    EXPECT_EQ(info.height, 12);
-    EXPECT_EQ(info.textColour, wxColour(255, 255, 255));
-    EXPECT_EQ(info.highlightColour, wxColour(255, 0, 0));
-    ASSERT_TRUE(info.font.IsOk());
-    EXPECT_EQ(info.font.GetPointSize(), 9);
-
-    EXPECT_EQ(RunImage("size rgb 4 4\nedit 3 4 50\nfinish\n", image, &info), ImageScriptResult::Recovered);
-    EXPECT_EQ(error, "Missing arguments for edit line");
-    EXPECT_EQ(RunImage("size rgb 4 4\nedit 1 2 3 4 white red nofont\nfinish\n", image, &info),
-              ImageScriptResult::Recovered);
-    EXPECT_EQ(error, "Could not get font => nofont");
-    EXPECT_FALSE(info.font.IsOk());
-}
-
-TEST_F(ImageScriptTest, ListBoxCommandErrors)
-{
-    Add("dot.png", SolidPng(3, 3, 0, 0, 0));
     const struct {
         const char* command;
         const char* message;
-    } cases[] = {
+    } errors[] = {
+        {"edit 3 4 50", "Missing arguments for edit line"},
+        {"edit 1 2 3 4 white red nofont", "Could not get font => nofont"},
         {"lbText 1 2", "Error parsing list box text line"},
         {"lbText a 2 3 4 white", "Error parsing list box text line"},
         {"lbExpand 5 white", "Error parsing list box expand line"},
@@ -328,23 +219,37 @@ TEST_F(ImageScriptTest, ListBoxCommandErrors)
         {"lbExpand 5 white black white", "Bad Vorn loading the scroll bar images for the list box"},
         {"lbSelDot", "Error parsing list box selDot line"},
         {"lbSelDot missing.png", "Error parsing list box selDot line"},
+        {"assign image", "Image being assigned to a ButtonCache. Cannot do that!!"},
     };
-    for (const auto& c : cases) {
-        OldVornListBoxInfo info;
-        VornBitmapACache set;
-        EXPECT_EQ(RunSet(std::string("size rgb 2 2\n") + c.command + "\nfinish\n", set, &info),
+    for (const auto& c : errors) {
+        OldVornListBoxInfo list;
+        VornEditInfo editInfo;
+        const std::string script = std::string("size rgb 2 2\n") + c.command + "\nfinish\n";
+        const bool isEdit = c.command[0] == 'e';
+        EXPECT_EQ(Run(script, isEdit ? &image : nullptr, isEdit ? nullptr : &set, &editInfo, &list),
                   ImageScriptResult::Recovered)
             << c.command;
         EXPECT_EQ(error, c.message) << c.command;
         EXPECT_EQ(line, 2);
+        EXPECT_TRUE(!isEdit || !editInfo.font.IsOk()) << "a failed edit line names no font";
     }
-    OldVornListBoxInfo info;
-    VornBitmapACache set;
-    ASSERT_EQ(RunSet("size rgb 2 2\nlbText 1 2 30 40 red\nlbSelDot dot.png\nfinish\n", set, &info),
-              ImageScriptResult::Finished);
-    EXPECT_EQ(info.x, 1);
-    EXPECT_EQ(info.height, 40);
-    EXPECT_EQ(info.textColour, wxColour(255, 0, 0));
-    ASSERT_NE(info.selDot, nullptr);
-    EXPECT_EQ(info.selDot->GetWidth(), 3);
+}
+
+// A 4096 x 4096 set once held eight 64 MB states per load (found by fuzzing): such sizes
+// are refused on the size line, before anything is allocated, by every kind of load.
+TEST_F(ImageScriptTest, HugeSizeIsRefusedBeforeAnyLoadAllocates)
+{
+    Add("huge.sts", "size rgba 4096 4096\nclear red\nassign off\nlbText 1 1 4 4 white\nfinish\n");
+    const std::pair<std::string, std::string> refused{"Error", "Image size [4096,4096] is out of range"};
+    const VornBitmapACache* set = nullptr;
+    wxImage image;
+    VornListBoxInfo info;
+    EXPECT_FALSE(manager.LoadImagesCached("huge.sts", set));
+    EXPECT_FALSE(manager.LoadImage("huge.sts", image));
+    EXPECT_FALSE(manager.LoadListBoxCached("huge.sts", info));
+    EXPECT_EQ(set, nullptr);
+    EXPECT_EQ(info.imageCache, nullptr);
+    // The skin then misses its text area, since no line ran.
+    EXPECT_EQ(diagnostics.warnings,
+              (Warnings{refused, refused, refused, {"Create List Box", "Didn't find any text widget data"}}));
 }

@@ -9,7 +9,6 @@
 
 #include <test_support.h>
 #include <vorn/assets/asset_manager.h>
-#include <vorn/util/text.h>
 
 #include "asset_test_util.h"
 
@@ -49,15 +48,10 @@ class ImageTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        const struct {
-            const char* name;
-            int r, g, b;
-        } palette[] = {{"white", 255, 255, 255}, {"black", 0, 0, 0},       {"pink", 255, 192, 203},
-                       {"red", 255, 0, 0},       {"blue", 0, 0, 255},       {"purple", 128, 0, 128},
-                       {"brown", 150, 75, 0},    {"green", 0, 255, 0},      {"orange", 255, 165, 0},
-                       {"lightblue", 173, 216, 230}};
-        for (const auto& c : palette)
-            manager.SetColour(c.name, c.r, c.g, c.b, 255);
+        Add("palette.txt", "white 255 255 255\nblack 0 0 0\npink 255 192 203\nred 255 0 0\nblue 0 0 255\n"
+                           "purple 128 0 128\nbrown 150 75 0\ngreen 0 255 0\norange 255 165 0\n"
+                           "lightblue 173 216 230\n");
+        ASSERT_TRUE(manager.LoadColourData("palette.txt"));
     }
     void Add(const std::string& name, const std::string& bytes)
     {
@@ -73,8 +67,6 @@ protected:
         std::snprintf(text, sizeof text, alpha ? "#%02x%02x%02x%02x" : "#%02x%02x%02x", p[0], p[1], p[2], p[3]);
         return text;
     }
-    // "#rrggbb" of an image pixel, in the same spelling as the BitmapA form.
-    static std::string Pixel(const wxImage& image, int x, int y) { return ToLower(vorntest::PixelStr(image, x, y)); }
 
     vorntest::DiagnosticsRecorder diagnostics;
     AssetManager manager;

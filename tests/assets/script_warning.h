@@ -1,20 +1,31 @@
 #pragma once
-// Runs a database script that is expected to stop with exactly one warning of the
-// given title, and returns the warning's text ("" when there was none).
+// Runs database scripts that are expected to stop with exactly one warning of the given
+// title, checking its text and what the lines before and after the error made.
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include "test_support.h"
 
-template <class Database>
-std::string RunFailing(Database& db, const std::string& script, const char* title)
+// One row of a failing-script table: the script, its warning's text, a name the lines
+// before the error made ("" for none) and one the lines after it would have made.
+struct ScriptErrorCase {
+    const char* script;
+    const char* message;
+    const char* kept;
+    const char* dropped;
+};
+
+template <class Database, class Has>
+void ExpectScriptErrors(const std::vector<ScriptErrorCase>& cases, const char* title, Has has)
 {
-    vorntest::DiagnosticsRecorder rec;
-    EXPECT_FALSE(db.RunScript(script));
-    EXPECT_EQ(rec.warnings.size(), 1u);
-    if (rec.warnings.empty())
-        return "";
-    EXPECT_EQ(rec.warnings[0].first, title);
-    return rec.warnings[0].second;
+    for (const ScriptErrorCase& c : cases) {
+        Database db;
+        vorntest::DiagnosticsRecorder rec;
+        EXPECT_FALSE(db.RunScript(c.script)) << c.script;
+        EXPECT_EQ(rec.warnings, (std::vector<std::pair<std::string, std::string>>{{title, c.message}})) << c.script;
+        EXPECT_EQ(has(db, c.kept), *c.kept != 0) << c.script;
+        EXPECT_FALSE(has(db, c.dropped)) << c.script;
+    }
 }

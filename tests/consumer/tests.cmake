@@ -9,8 +9,10 @@ if(NOT VORN_SANITIZE)
       -DCXX_COMPILER=${CMAKE_CXX_COMPILER}
       -DCXX_LAUNCHER=${CMAKE_CXX_COMPILER_LAUNCHER}
       -P ${CMAKE_CURRENT_LIST_DIR}/run.cmake)
-  set_tests_properties(consumer.install_and_build PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+  set_tests_properties(consumer.install_and_build PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE LABELS gui)
 endif()
 
 add_test(NAME library.exported_symbols_in_namespace
   COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:vorn> -P ${CMAKE_CURRENT_LIST_DIR}/exported_symbols.cmake)
+set_tests_properties(library.exported_symbols_in_namespace PROPERTIES
+  LABELS headless ENVIRONMENT_MODIFICATION "DISPLAY=unset:")

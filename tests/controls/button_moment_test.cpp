@@ -1,5 +1,5 @@
-// Moment buttons: the press report, the repeat arithmetic of each timer tick (driven
-// through a clock the test sets), and what stops the repeats.
+// Moment buttons: the repeat arithmetic of each timer tick (driven through a clock the
+// test sets), and what stops the repeats. The press report is in buttons_test.cpp.
 #include <gtest/gtest.h>
 
 #include <vorn/controls/button_moment.h>
@@ -8,7 +8,6 @@
 #include "test_support.h"
 
 using namespace vorn;
-
 using namespace vorntest;
 
 namespace {
@@ -54,6 +53,7 @@ protected:
         }
         return out;
     }
+    VornButtonTimer& Timer() { return *button->GetTimer(); }
 
     GroupRecorder group;
     VornMomentBtn* button = nullptr;
@@ -62,117 +62,54 @@ protected:
 
 } // namespace
 
-TEST_F(MomentTest, PressReportsAtOnceAndStartsTheFirstDelay)
+TEST_F(MomentTest, HeldTicksRepeatEveryIntervalAndCarryTheRemainder)
 {
-    EXPECT_EQ(button->GetFirstDelay(), 500);
-    EXPECT_EQ(button->GetRepeat(), 100);
-    EXPECT_FALSE(button->GetTimer()->IsRunning());
+    EXPECT_FALSE(Timer().IsRunning());
     LeftDown(button, {3, 3});
-    EXPECT_EQ(group.events, (std::vector<std::string>{"Selected id=501", "Update id=501 press"}));
-    EXPECT_TRUE(button->GetTimer()->IsRunning());
-    EXPECT_TRUE(button->GetTimer()->IsOneShot());
-    EXPECT_EQ(button->GetTimer()->GetInterval(), 500);
-    EXPECT_TRUE(button->GetTimer()->GetFirstTick());
-    LeftUp(button, {3, 3});
-    EXPECT_FALSE(button->GetTimer()->IsRunning());
-}
-
-TEST_F(MomentTest, HeldForSevenHundredMilliseconds)
-{
-    LeftDown(button, {3, 3});
-    // First tick at 500 ms: two pairs whatever the clock says.
-    EXPECT_EQ(Tick(500), Pairs(2));
-    EXPECT_FALSE(button->GetTimer()->GetFirstTick());
-    EXPECT_EQ(button->GetTimer()->GetInterval(), 100);
-    EXPECT_TRUE(button->GetTimer()->IsOneShot());
-    EXPECT_EQ(now, 0); // the clock restarts after every tick
-    // 600 and 700 ms: one whole interval each, n = 1.
-    EXPECT_EQ(Tick(100), Pairs(3));
-    EXPECT_EQ(Tick(100), Pairs(3));
+    EXPECT_TRUE(Timer().IsRunning());
+    EXPECT_TRUE(Timer().IsOneShot());
+    EXPECT_EQ(Timer().GetInterval(), 500); // the first delay
+    // First tick: two pairs whatever the clock says, and the carry stays.
+    EXPECT_EQ(Tick(537), Pairs(2));
+    EXPECT_EQ(Timer().GetCarry(), 0);
+    EXPECT_EQ(Timer().GetInterval(), 100); // then the repeat interval
+    EXPECT_EQ(now, 0);                     // the clock restarts after every tick
+    EXPECT_EQ(Tick(100), Pairs(3));        // one whole interval: n = 1
+    EXPECT_EQ(Tick(250), Pairs(4));        // n = 2, carry 50
+    EXPECT_EQ(Timer().GetCarry(), 50);
+    EXPECT_EQ(Tick(70), Pairs(3)); // 70 + 50: n = 1, carry 20
+    EXPECT_EQ(Tick(60), Pairs(2)); // 80: n = 0, carry 80
+    EXPECT_EQ(Timer().GetCarry(), 80);
     group.events.clear();
     LeftUp(button, {3, 3});
     EXPECT_EQ(group.events, (std::vector<std::string>{"UnSelected id=501"}));
-    EXPECT_FALSE(button->GetTimer()->IsRunning());
-}
-
-TEST_F(MomentTest, LateTicksCatchUpAndCarryTheRemainder)
-{
+    EXPECT_FALSE(Timer().IsRunning());
+    // A new press starts with the first delay and two pairs again.
     LeftDown(button, {3, 3});
-    Tick(537);
-    EXPECT_EQ(button->GetTimer()->GetCarry(), 0); // the first tick leaves the carry alone
-    EXPECT_EQ(Tick(250), Pairs(4));               // n = 2, carry 50
-    EXPECT_EQ(button->GetTimer()->GetCarry(), 50);
-    EXPECT_EQ(Tick(70), Pairs(3)); // 70 + 50: n = 1, carry 20
-    EXPECT_EQ(button->GetTimer()->GetCarry(), 20);
-    EXPECT_EQ(Tick(60), Pairs(2)); // 80: n = 0, carry 80
-    EXPECT_EQ(button->GetTimer()->GetCarry(), 80);
-    LeftUp(button, {3, 3});
-}
-
-TEST_F(MomentTest, RepeatCountArithmetic)
-{
-    const auto r = VornButtonTimer::CountRepeats(1234, 100);
-    EXPECT_EQ(r.n, 12);
-    EXPECT_EQ(r.carry, 34);
-    EXPECT_EQ(VornButtonTimer::CountRepeats(99, 100).n, 0);
-    EXPECT_EQ(VornButtonTimer::CountRepeats(99, 100).carry, 99);
-    EXPECT_EQ(VornButtonTimer::CountRepeats(50, 0).n, 0); // a zero interval repeats nothing extra
-}
-
-TEST_F(MomentTest, ANewPressStartsWithTwoPairsAgain)
-{
-    LeftDown(button, {3, 3});
-    Tick(500);
-    Tick(100);
-    LeftUp(button, {3, 3});
-    LeftDown(button, {3, 3});
-    EXPECT_TRUE(button->GetTimer()->GetFirstTick());
-    EXPECT_EQ(button->GetTimer()->GetInterval(), 500);
+    EXPECT_TRUE(Timer().GetFirstTick());
+    EXPECT_EQ(Timer().GetInterval(), 500);
     EXPECT_EQ(Tick(900), Pairs(2));
     LeftUp(button, {3, 3});
+    const auto none = VornButtonTimer::CountRepeats(50, 0); // a zero interval repeats nothing extra
+    EXPECT_EQ(none.n, 0);
 }
 
-TEST_F(MomentTest, ReleaseAwayFromTheButtonStopsWithoutAClick)
+TEST_F(MomentTest, LeavingOrDisablingStopsTheRepeats)
 {
     ShowFrame(); // leave events convert screen positions
     group.events.clear();
     LeftDown(button, {3, 3});
     SendMouse(button, wxEVT_LEAVE_WINDOW, {-5, -5});
-    EXPECT_FALSE(button->GetTimer()->IsRunning());
-    EXPECT_EQ(group.events, (std::vector<std::string>{"Selected id=501", "Update id=501 press"}));
-}
-
-TEST_F(MomentTest, DisablingStopsTheTimer)
-{
+    EXPECT_FALSE(Timer().IsRunning());
+    EXPECT_EQ(group.events, (std::vector<std::string>{"Selected id=501", "Update id=501 press"})); // no click
     LeftDown(button, {3, 3});
-    ASSERT_TRUE(button->GetTimer()->IsRunning());
+    ASSERT_TRUE(Timer().IsRunning());
     button->SetEnabled(false);
-    EXPECT_FALSE(button->GetTimer()->IsRunning());
-    group.events.clear();
-    LeftUp(button, {3, 3}); // ignored while disabled
-    EXPECT_TRUE(group.events.empty());
-}
-
-TEST_F(MomentTest, WithoutAGroupTicksStillRearmTheTimer)
-{
-    auto* lone = new VornMomentBtn(nullptr, 20, 0, panel, -1, nullptr, 0, 300, 40);
-    LeftDown(lone, {3, 3});
-    lone->GetTimer()->Notify();
-    EXPECT_TRUE(lone->GetTimer()->IsRunning());
-    EXPECT_EQ(lone->GetTimer()->GetInterval(), 40);
-    LeftUp(lone, {3, 3});
-    EXPECT_FALSE(lone->GetTimer()->IsRunning());
-}
-
-TEST_F(MomentTest, DefaultConstructionThenCreateMakesTheTimer)
-{
-    auto* b = new VornMomentBtn;
-    EXPECT_EQ(b->GetTimer(), nullptr);
-    b->Create(nullptr, 0, 30, 16, 16, panel, 502, &group, 0, 250, 50);
-    ASSERT_NE(b->GetTimer(), nullptr);
-    EXPECT_EQ(b->GetFirstDelay(), 250);
-    EXPECT_EQ(b->GetRepeat(), 50);
-    EXPECT_EQ(b->GetWidth(), 16);
+    EXPECT_FALSE(Timer().IsRunning());
+    EXPECT_EQ(button->GetTimer(), &Timer());
+    auto* later = new VornMomentBtn;
+    EXPECT_EQ(later->GetTimer(), nullptr); // the timer comes with Create
+    delete later;
 }
 
 // The real toolkit timer and clock: short delays, waited for by pumping events.

@@ -5,12 +5,10 @@
 #include <wx/dcmemory.h>
 
 #include <vorn/controls/virtual_button.h>
-#include <vorn/framework/control_group.h>
 
 #include "test_support.h"
 
 using namespace vorn;
-
 using namespace vorntest;
 
 namespace {
@@ -36,7 +34,7 @@ protected:
         cache.AssignImageOwn(VORN_IMAGE_DISABLED_OFF, NewSolid(10, 6, wxColour(128, 128, 128)));
     }
     // Draws with the DC's origin moved to (ox, oy), as a host window would.
-    static wxImage DrawAt(VirtualButton& b, int ox, int oy)
+    static wxImage DrawAt(VirtualButton& b, int ox = 0, int oy = 0)
     {
         wxBitmap bmp(30, 20, 24);
         {
@@ -53,68 +51,44 @@ protected:
 
 } // namespace
 
-TEST_F(VirtualButtonTest, BothFormsTakeTheSizeOfTheSet)
+TEST_F(VirtualButtonTest, SizedFromTheSetAndDrawnAtTheOriginOfTheDC)
 {
-    VirtualButton a(&cache, false, 3, 4, 50, 50, 7, panel, 901, nullptr);
+    VirtualButton a(&cache, false, 12, 9, 50, 50, 7, panel, 901, nullptr);
     EXPECT_EQ(a.GetWidth(), 10);
     EXPECT_EQ(a.GetHeight(), 6);
-    EXPECT_EQ(a.GetPosX(), 3);
     EXPECT_EQ(a.GetArg(), 7);
-    VirtualButton b(&cache, false, 0, 0, 0, panel, 902, nullptr);
-    EXPECT_EQ(b.GetWidth(), 10);
-    VirtualButton none(nullptr, false, 0, 0, 0, panel, 903, nullptr);
-    EXPECT_EQ(none.GetWidth(), 10); // the virtual window's own default
-    VirtualButton sized(nullptr, false, 0, 0, 40, 30, 0, panel, 904, nullptr);
+    VirtualButton sized(nullptr, false, 0, 0, 40, 30, 0, panel, 904, nullptr); // no set: the given size
     EXPECT_EQ(sized.GetWidth(), 40);
-    EXPECT_EQ(sized.GetHeight(), 30);
-}
-
-TEST_F(VirtualButtonTest, StateFollowsTheFedMouseAndTheFallbacks)
-{
-    VirtualButton b(&cache, false, 0, 0, 0, panel, 905, nullptr);
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#FF0000");
-    b.SetMouseOver(true);
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#0000FF");
-    EXPECT_EQ(b.GetImageState(), VORN_IMAGE_OFF_MOUSE_OVER);
-    b.SetMouseDownLeft(true); // off_down -> off_mouse_over
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#0000FF");
-    EXPECT_EQ(b.GetImageState(), VORN_IMAGE_OFF_DOWN);
-    b.SetOn(true); // on_down -> on_mouse_over -> on
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#00FF00");
-    b.SetMouseDownLeft(false);
-    b.SetOn(false);
-    b.SetEnabled(false);
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#808080");
-    b.SetOn(true); // disabled_on -> on
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#00FF00");
-    EXPECT_EQ(b.GetImageState(), VORN_IMAGE_DISABLED_ON);
-}
-
-TEST_F(VirtualButtonTest, DrawsAtTheOriginOfTheDC)
-{
     // Its own position is the host's business: it draws where the DC's origin is.
-    VirtualButton b(&cache, false, 12, 9, 0, panel, 906, nullptr);
-    const wxImage img = DrawAt(b, 5, 3);
+    const wxImage img = DrawAt(a, 5, 3);
     EXPECT_EQ(PixelStr(img, 4, 3), "#000000");
     EXPECT_EQ(PixelStr(img, 5, 3), "#FF0000");
     EXPECT_EQ(PixelStr(img, 14, 8), "#FF0000");
     EXPECT_EQ(PixelStr(img, 15, 8), "#000000");
-    EXPECT_EQ(PixelStr(img, 14, 9), "#000000");
     EXPECT_EQ(PixelStr(img, 17, 12), "#000000"); // not at its own position
 }
 
-TEST_F(VirtualButtonTest, SettersChangeOnlyOnAChange)
+TEST_F(VirtualButtonTest, StateFollowsTheFedMouseAndTheStandIns)
 {
-    VirtualButton b(&cache, false, 0, 0, 0, panel, 907, nullptr);
-    DrawAt(b, 0, 0);
-    EXPECT_FALSE(b.IsDirty());
+    VirtualButton b(&cache, false, 0, 0, 0, panel, 905, nullptr);
+    DrawAt(b);
     b.SetOn(false);
     b.SetButtonDown(false);
-    EXPECT_FALSE(b.IsDirty());
-    b.SetButtonDown(true);
-    EXPECT_TRUE(b.GetButtonDown());
-    EXPECT_TRUE(b.IsDirty());
-    EXPECT_EQ(PixelStr(DrawAt(b, 0, 0), 0, 0), "#FF0000"); // the held flag chooses no image
+    EXPECT_FALSE(b.IsDirty()); // setters mark only changes
+    b.SetMouseOver(true);
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), "#0000FF");
+    b.SetMouseDownLeft(true); // off_down -> off_mouse_over
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), "#0000FF");
+    EXPECT_EQ(b.GetImageState(), VORN_IMAGE_OFF_DOWN);
+    b.SetOn(true); // on_down -> on_mouse_over -> on
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), "#00FF00");
+    b.SetMouseDownLeft(false);
+    b.SetOn(false);
+    b.SetEnabled(false);
+    b.SetButtonDown(true); // the held flag chooses no image
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), "#808080");
+    b.SetOn(true); // disabled_on -> on
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), "#00FF00");
 }
 
 TEST_F(VirtualButtonTest, OwnedSetIsDeletedWithTheButtonOrWhenReplaced)
@@ -133,33 +107,4 @@ TEST_F(VirtualButtonTest, OwnedSetIsDeletedWithTheButtonOrWhenReplaced)
         EXPECT_EQ(deaths, 2);
     }
     EXPECT_EQ(deaths, 2); // the borrowed set outlives the button
-}
-
-TEST_F(VirtualButtonTest, GroupSwitchesVirtualButtonsById)
-{
-    VornControlGroup g;
-    VirtualButton a(&cache, false, 0, 0, 0, panel, 911, &g);
-    VirtualButton b(&cache, false, 0, 0, 0, panel, 912, &g);
-    g.SetOnControl(911, true, nullptr);
-    EXPECT_TRUE(a.GetOn());
-    EXPECT_FALSE(b.GetOn());
-    EXPECT_EQ(PixelStr(DrawAt(a, 0, 0), 0, 0), "#00FF00");
-    // Enabling by id is for real buttons only.
-    g.SetEnableControl(911, false, nullptr);
-    EXPECT_TRUE(a.GetEnabled());
-}
-
-TEST_F(VirtualButtonTest, OneOfNSetOnAllChoosesAVirtualButton)
-{
-    VornControlGroup1ofN g;
-    VirtualButton a(&cache, false, 0, 0, 0, panel, 921, &g);
-    VirtualButton b(&cache, false, 0, 0, 0, panel, 922, &g);
-    VirtualButton c(&cache, false, 0, 0, 0, panel, 923, &g);
-    a.SetOn(true);
-    b.SetOn(true);
-    g.SetOnAll(&b, false, nullptr);
-    EXPECT_EQ(g.GetSelected(), 922);
-    EXPECT_FALSE(a.GetOn());
-    EXPECT_TRUE(b.GetOn());
-    EXPECT_FALSE(c.GetOn());
 }

@@ -1,9 +1,10 @@
-// VornControl: the mouse state machine and its hooks, enable and dirty flags, group
-// membership and hint delivery.
+// VornControl: the mouse state machine and its hooks, enable and dirty flags, hint
+// delivery; and the group membership that real and virtual controls share.
 #include <string>
+#include <tuple>
+#include <type_traits>
+#include <utility>
 #include <vector>
-
-#include <wx/app.h>
 
 #include <vorn/framework/control.h>
 #include <vorn/framework/control_group.h>
@@ -14,9 +15,7 @@
 #include "test_support.h"
 
 using namespace vorn;
-
 using namespace vorntest;
-using Log = std::vector<std::string>;
 
 namespace {
 
@@ -27,366 +26,229 @@ protected:
         GuiTest::SetUp();
         c = new ProbeControl(10, 10, 40, 30, panel, -1, nullptr);
     }
-    // The log since the last call.
-    Log Take()
+    // The flags: over, left, right, meta A, meta B; then the last mouse and press positions.
+    std::string Flags()
     {
-        Log out;
-        out.swap(c->log);
-        return out;
-    }
-    std::pair<int, int> LastMouse()
-    {
-        int x = 0, y = 0;
+        std::string out;
+        for (bool f : {c->GetMouseOver(), c->GetMouseDownLeft(), c->GetMouseDownRight(), c->GetMetaA(), c->GetMetaB()})
+            out += f ? '1' : '0';
+        int x = 0, y = 0, dx = 0, dy = 0;
         c->GetLastMousePos(x, y);
-        return {x, y};
-    }
-    std::pair<int, int> LastDown()
-    {
-        int x = 0, y = 0;
-        c->GetLastDownPos(x, y);
-        return {x, y};
+        c->GetLastDownPos(dx, dy);
+        return out + (c->GetMouseDown() ? " down" : "") + (c->GetMetaKey() ? " meta" : "") + " @" + std::to_string(x) +
+               "," + std::to_string(y) + " ^" + std::to_string(dx) + "," + std::to_string(dy);
     }
     ProbeControl* c = nullptr;
 };
 
 } // namespace
 
-TEST_F(VornControlTest, FreshControlState)
+// One sequence through both buttons and motion: hooks run once per change, presses
+// record both positions, releases and motion only theirs.
+TEST_F(VornControlTest, ButtonsAndMotionRunHooksOncePerChange)
 {
-    EXPECT_TRUE(c->GetEnabled());
+    EXPECT_EQ(Flags(), "00000 @0,0 ^0,0");
     EXPECT_TRUE(c->IsDirty());
-    EXPECT_FALSE(c->GetMouseOver());
-    EXPECT_FALSE(c->GetMouseDown());
-    EXPECT_FALSE(c->GetMetaKey());
-    EXPECT_EQ(c->GetGroup(), nullptr);
-    EXPECT_EQ(c->GetId(), static_cast<unsigned int>(c->wxWindow::GetId()));
+    const std::tuple<wxEventType, wxPoint, int, Log, std::string> steps[] = {
+        {wxEVT_LEFT_DOWN, {3, 4}, kAlt, {"OnMouseOver", "OnMouseDownLeft", "OnMouseButton"},
+         "11010 down meta @3,4 ^3,4"},
+        {wxEVT_LEFT_DOWN, {6, 7}, kNone, {}, "11000 down @6,7 ^6,7"},
+        {wxEVT_MOTION, {30, 25}, kLeftHeld | kShift, {"OnMouseMove 30,25"}, "11001 down meta @6,7 ^6,7"},
+        {wxEVT_RIGHT_DOWN, {8, 9}, kNone, {"OnMouseDownRight", "OnMouseButton"}, "11100 down @8,9 ^8,9"},
+        {wxEVT_LEFT_UP, {20, 21}, kShift, {"OnMouseDownLeft", "OnMouseButton"}, "10101 down meta @20,21 ^8,9"},
+        {wxEVT_RIGHT_UP, {5, 5}, kNone, {"OnMouseDownRight", "OnMouseButton"}, "10000 @5,5 ^8,9"},
+        {wxEVT_LEFT_UP, {1, 1}, kNone, {}, "10000 @1,1 ^8,9"},
+    };
+    for (const auto& [type, at, mods, hooks, flags] : steps) {
+        SendMouse(c, type, at, mods);
+        EXPECT_EQ(c->Take(), hooks) << flags;
+        EXPECT_EQ(Flags(), flags);
+    }
 }
 
-TEST_F(VornControlTest, LeftPressAndReleaseRunHooksOncePerChange)
-{
-    LeftDown(c, wxPoint(3, 4), kAlt);
-    EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseDownLeft", "OnMouseButton"}));
-    EXPECT_TRUE(c->GetMouseOver());
-    EXPECT_TRUE(c->GetMouseDownLeft());
-    EXPECT_FALSE(c->GetMouseDownRight());
-    EXPECT_TRUE(c->GetMouseDown());
-    EXPECT_EQ(LastMouse(), std::make_pair(3, 4));
-    EXPECT_EQ(LastDown(), std::make_pair(3, 4));
-    EXPECT_TRUE(c->GetMetaA());
-    EXPECT_FALSE(c->GetMetaB());
-    EXPECT_TRUE(c->GetMetaKey());
-
-    // A second press without a release changes no state that has hooks.
-    LeftDown(c, wxPoint(6, 7));
-    EXPECT_EQ(Take(), Log{});
-    EXPECT_EQ(LastDown(), std::make_pair(6, 7));
-    EXPECT_FALSE(c->GetMetaKey());
-
-    LeftUp(c, wxPoint(20, 21), kShift);
-    EXPECT_EQ(Take(), (Log{"OnMouseDownLeft", "OnMouseButton"}));
-    EXPECT_FALSE(c->GetMouseDownLeft());
-    EXPECT_TRUE(c->GetMouseOver());
-    EXPECT_EQ(LastMouse(), std::make_pair(20, 21));
-    EXPECT_EQ(LastDown(), std::make_pair(6, 7));
-    EXPECT_FALSE(c->GetMetaA());
-    EXPECT_TRUE(c->GetMetaB());
-
-    LeftUp(c, wxPoint(1, 1));
-    EXPECT_EQ(Take(), Log{});
-}
-
-TEST_F(VornControlTest, RightButtonHasItsOwnState)
-{
-    SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(8, 9));
-    EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseDownRight", "OnMouseButton"}));
-    EXPECT_TRUE(c->GetMouseDownRight());
-    EXPECT_FALSE(c->GetMouseDownLeft());
-    EXPECT_TRUE(c->GetMouseDown());
-    EXPECT_EQ(LastDown(), std::make_pair(8, 9));
-    LeftDown(c, wxPoint(1, 2));
-    EXPECT_EQ(Take(), (Log{"OnMouseDownLeft", "OnMouseButton"}));
-    SendMouse(c, wxEVT_RIGHT_UP, wxPoint(5, 5));
-    EXPECT_EQ(Take(), (Log{"OnMouseDownRight", "OnMouseButton"}));
-    EXPECT_TRUE(c->GetMouseDown());
-    EXPECT_EQ(LastMouse(), std::make_pair(5, 5));
-}
-
-TEST_F(VornControlTest, MotionStoresModifiersButNotThePosition)
-{
-    LeftDown(c, wxPoint(3, 4));
-    Take();
-    Motion(c, wxPoint(30, 25), kLeftHeld | kShift);
-    EXPECT_EQ(Take(), (Log{"OnMouseMove 30,25"}));
-    EXPECT_EQ(LastMouse(), std::make_pair(3, 4));
-    EXPECT_TRUE(c->GetMetaB());
-    EXPECT_TRUE(c->GetMetaKey());
-    Motion(c, wxPoint(31, 25), kLeftHeld);
-    EXPECT_FALSE(c->GetMetaKey());
-}
-
-TEST_F(VornControlTest, EnteringKeepsTheClientPositionAndRunsHooks)
+TEST_F(VornControlTest, EnteringAndLeaving)
 {
     ShowFrame();
     SendMouse(c, wxEVT_ENTER_WINDOW, wxPoint(12, 13));
-    EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseEntering"}));
-    EXPECT_TRUE(c->GetMouseOver());
+    EXPECT_EQ(c->Take(), (Log{"OnMouseOver", "OnMouseEntering"}));
     ASSERT_NE(c->ScreenToClient(wxPoint(12, 13)), wxPoint(12, 13)); // the control is not at the screen origin
-    EXPECT_EQ(LastMouse(), std::make_pair(12, 13));
-    // Already over: only the entering hook.
+    EXPECT_EQ(Flags(), "10000 @12,13 ^0,0");                         // enter positions are client positions
     SendMouse(c, wxEVT_ENTER_WINDOW, wxPoint(12, 13));
-    EXPECT_EQ(Take(), (Log{"OnMouseEntering"}));
-}
+    EXPECT_EQ(c->Take(), (Log{"OnMouseEntering"}));
 
-TEST_F(VornControlTest, LeavingWithoutCaptureReleasesTheButtons)
-{
-    ShowFrame();
+    // Without the capture, leaving releases both buttons.
     LeftDown(c, wxPoint(3, 4));
     SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(3, 4));
-    Take();
+    c->Take();
     SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(50, 50), kLeftHeld);
-    EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseDownLeft", "OnMouseButton", "OnMouseDownRight",
-                           "OnMouseButton", "OnMouseLeaving"}));
-    EXPECT_FALSE(c->GetMouseOver());
-    EXPECT_FALSE(c->GetMouseDown());
-    EXPECT_EQ(LastMouse(), std::make_pair(50, 50));
-}
+    EXPECT_EQ(c->Take(), (Log{"OnMouseOver", "OnMouseDownLeft", "OnMouseButton", "OnMouseDownRight", "OnMouseButton",
+                              "OnMouseLeaving"}));
+    EXPECT_EQ(Flags(), "00000 @50,50 ^3,4");
+    SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(1, 1));
+    EXPECT_EQ(c->Take(), (Log{"OnMouseLeaving"}));
 
-TEST_F(VornControlTest, LeavingWithCaptureKeepsThePressedState)
-{
-    ShowFrame();
+    // With the capture the pressed state stays outside.
     LeftDown(c, wxPoint(3, 4));
     c->CaptureMouse();
-    Take();
+    c->Take();
     SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(50, 50), kLeftHeld);
-    EXPECT_EQ(Take(), (Log{"OnMouseOver", "OnMouseLeaving"}));
-    EXPECT_TRUE(c->GetMouseDownLeft());
-    EXPECT_FALSE(c->GetMouseOver());
+    EXPECT_EQ(c->Take(), (Log{"OnMouseOver", "OnMouseLeaving"}));
+    EXPECT_EQ(Flags(), "01000 down @50,50 ^3,4");
     c->ReleaseMouse();
     LeftUp(c, wxPoint(60, 60));
-    EXPECT_EQ(Take(), (Log{"OnMouseDownLeft", "OnMouseButton"}));
+    EXPECT_EQ(c->Take(), (Log{"OnMouseDownLeft", "OnMouseButton"}));
 }
 
-TEST_F(VornControlTest, DisablingGivesUpTheMouseCapture)
+// Disabling releases buttons and capture without hooks; a disabled control ignores every
+// mouse and hint event; SetEnabled recomputes the state even without a change.
+TEST_F(VornControlTest, DisabledControl)
 {
     ShowFrame();
     LeftDown(c, wxPoint(3, 4));
+    SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(3, 4));
     c->CaptureMouse();
-    Take();
+    c->Take();
+    const int recalcs = c->recalcs; // showing the frame may have painted
     c->SetEnabled(false);
-    EXPECT_FALSE(c->IsMouseCaptive());
-    EXPECT_FALSE(c->HasCapture());
-    EXPECT_FALSE(c->GetMouseDownLeft());
-    EXPECT_EQ(Take(), (Log{"OnEnable 0"})); // the release runs no button hooks
-}
-
-TEST_F(VornControlTest, LeavingWithNothingPressedRunsOnlyTheHooksForOver)
-{
-    ShowFrame();
-    SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(1, 1));
-    EXPECT_EQ(Take(), (Log{"OnMouseLeaving"}));
-}
-
-TEST_F(VornControlTest, DisabledControlIgnoresEveryMouseEvent)
-{
-    c->SetEnabled(false);
-    Take();
-    const int recalcs = c->recalcs;
-    LeftDown(c, wxPoint(3, 4), kAlt);
-    SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(3, 4));
-    SendMouse(c, wxEVT_ENTER_WINDOW, wxPoint(3, 4));
-    Motion(c, wxPoint(5, 5), kLeftHeld | kShift);
-    SendMouse(c, wxEVT_LEAVE_WINDOW, wxPoint(3, 4));
-    LeftUp(c, wxPoint(9, 9));
-    SendMouse(c, wxEVT_RIGHT_UP, wxPoint(9, 9));
-    EXPECT_EQ(Take(), Log{});
-    EXPECT_FALSE(c->GetMouseOver());
-    EXPECT_FALSE(c->GetMouseDown());
-    EXPECT_FALSE(c->GetMetaKey());
-    EXPECT_EQ(LastMouse(), std::make_pair(0, 0));
-    EXPECT_EQ(c->recalcs, recalcs);
-}
-
-TEST_F(VornControlTest, DisablingReleasesButtonsWithoutHooks)
-{
-    LeftDown(c, wxPoint(3, 4));
-    SendMouse(c, wxEVT_RIGHT_DOWN, wxPoint(3, 4));
-    c->RecalcState();
-    Take();
-    const int recalcs = c->recalcs;
-    c->SetEnabled(false);
-    EXPECT_EQ(Take(), (Log{"OnEnable 0"}));
-    EXPECT_FALSE(c->GetEnabled());
-    EXPECT_FALSE(c->GetMouseDown());
-    EXPECT_TRUE(c->GetMouseOver());
+    EXPECT_EQ(c->Take(), (Log{"OnEnable 0"}));
+    EXPECT_EQ(Flags(), "10000 @3,4 ^3,4");
+    EXPECT_FALSE(c->IsMouseCaptive() || c->HasCapture());
     EXPECT_EQ(c->recalcs, recalcs + 1);
 
-    // The same value again: no hook, but the state is still recomputed.
-    c->SetEnabled(false);
-    EXPECT_EQ(Take(), Log{});
-    EXPECT_EQ(c->recalcs, recalcs + 2);
+    for (wxEventType type : {wxEVT_LEFT_DOWN, wxEVT_RIGHT_DOWN, wxEVT_ENTER_WINDOW, wxEVT_MOTION, wxEVT_LEAVE_WINDOW,
+                             wxEVT_LEFT_UP, wxEVT_RIGHT_UP})
+        SendMouse(c, type, wxPoint(9, 9), kAlt | kShift | kLeftHeld);
+    VornHintEvent hint(VORN_EVT_HINT, 1, c, new IntValChanged(2));
+    c->GetEventHandler()->ProcessEvent(hint);
+    EXPECT_EQ(c->Take(), Log{});
+    EXPECT_EQ(Flags(), "10000 @3,4 ^3,4");
 
+    c->SetEnabled(false);
+    EXPECT_EQ(c->Take(), Log{});
+    EXPECT_EQ(c->recalcs, recalcs + 2);
     c->SetEnabled(true);
-    EXPECT_EQ(Take(), (Log{"OnEnable 1"}));
+    EXPECT_EQ(c->Take(), (Log{"OnEnable 1"}));
     EXPECT_EQ(c->recalcs, recalcs + 3);
     EXPECT_FALSE(c->IsDirty());
 }
 
 TEST_F(VornControlTest, DrawingRecomputesOnlyWhileDirty)
 {
-    EXPECT_TRUE(c->IsDirty());
     RenderToImage(c, wxDefaultSize, *wxRED);
     EXPECT_EQ(c->recalcs, 1);
-    EXPECT_FALSE(c->IsDirty());
     const wxImage img = RenderToImage(c, wxDefaultSize, *wxRED);
     EXPECT_EQ(c->recalcs, 1);
-    // The base control clears with the DC's own background brush.
-    EXPECT_EQ(PixelStr(img, 5, 5), "#FF0000");
+    EXPECT_EQ(PixelStr(img, 5, 5), "#FF0000"); // cleared with the DC's own background brush
     LeftDown(c, wxPoint(1, 1));
     EXPECT_TRUE(c->IsDirty());
-    c->SetDirty();
     RenderToImage(c);
     EXPECT_EQ(c->recalcs, 2);
 }
 
-TEST_F(VornControlTest, ControlWithAutomaticIdRegistersUnderTheToolkitId)
-{
-    VornControlGroup group;
-    auto* a = new ProbeControl(0, 0, 10, 10, panel, -1, &group);
-    ASSERT_NE(group.FindControlEntry(a->GetId()), nullptr);
-    EXPECT_EQ(group.FindControlEntry(a->GetId())->control, a);
-    EXPECT_EQ(group.FindControlEntry(a->GetId())->name, "NONAME");
-    EXPECT_EQ(a->GetGroup(), &group);
-
-    auto* b = new ProbeControl(0, 0, panel, 4711, &group);
-    EXPECT_EQ(group.FindControlEntry(4711)->control, b);
-
-    auto* d = new ProbeControl;
-    ASSERT_TRUE(d->Create(0, 0, 5, 5, panel, -1, &group, 0));
-    EXPECT_EQ(group.FindControlEntry(d->GetId())->control, d);
-    auto* e = new ProbeControl;
-    ASSERT_TRUE(e->Create(0, 0, panel, 4712, &group, 0));
-    EXPECT_EQ(group.FindControlEntry(4712)->control, e);
-    delete a;
-    delete b;
-    delete d;
-    delete e;
-    EXPECT_TRUE(group.IsEmpty());
-}
-
-TEST_F(VornControlTest, SetGroupRegistersAndNullOnlyStores)
-{
-    VornControlGroup first, second;
-    c->SetGroup(&first);
-    EXPECT_EQ(first.FindControlEntry(c->GetId())->control, c);
-    c->Bind(&second); // the earlier group is not left
-    EXPECT_NE(first.FindControlEntry(c->GetId()), nullptr);
-    EXPECT_NE(second.FindControlEntry(c->GetId()), nullptr);
-    EXPECT_EQ(c->GetGroup(), &second);
-    c->SetGroup(nullptr);
-    EXPECT_EQ(c->GetGroup(), nullptr);
-    first.DeRegister(c->GetId(), true);
-    second.DeRegister(c->GetId(), true);
-}
-
-TEST_F(VornControlTest, DestroyedControlLeavesItsGroup)
-{
-    VornControlGroup group;
-    auto* a = new ProbeControl(0, 0, 10, 10, panel, 500, &group);
-    group.Register(a); // also in the list without id
-    delete a;
-    EXPECT_TRUE(group.IsEmpty());
-}
-
-TEST_F(VornControlTest, SecondControlWithTakenIdDoesNotRemoveTheFirst)
-{
-    VornControlGroup group;
-    auto* first = new ProbeControl(0, 0, 10, 10, panel, 600, &group);
-    auto* second = new ProbeControl(0, 0, 10, 10, panel, 600, &group);
-    EXPECT_EQ(group.FindControlEntry(600)->control, first);
-    IntValChanged hint(1);
-    group.Update(600, nullptr, &hint);
-    EXPECT_EQ(first->log, (Log{"OnUpdate id=600 IntValChanged 1"}));
-    EXPECT_EQ(second->log, Log{});
-    delete second;
-    EXPECT_EQ(group.FindControlEntry(600)->control, first);
-    delete first;
-    EXPECT_TRUE(group.IsEmpty());
-}
-
-// A control refused for a taken id still names the group; the group's end must not leave
-// it pointing at a dead group.
-TEST_F(VornControlTest, ControlWhoseIdWasTakenOutlivesItsGroup)
-{
-    ProbeControl* second = nullptr;
-    ProbeControl* third = nullptr;
-    {
-        VornControlGroup group;
-        new ProbeControl(0, 0, 10, 10, panel, 610, &group);
-        second = new ProbeControl(0, 0, 10, 10, panel, 610, &group);
-        third = new ProbeControl(0, 0, 10, 10, panel, 610, nullptr);
-        third->SetGroup(&group);
-        EXPECT_EQ(group.FindControlEntry(610)->control->GetGroup(), &group);
-        EXPECT_EQ(second->GetGroup(), &group);
-        EXPECT_EQ(third->GetGroup(), &group);
-    }
-    EXPECT_EQ(second->GetGroup(), nullptr);
-    EXPECT_EQ(third->GetGroup(), nullptr);
-    delete second; // must not reach the dead group
-    delete third;
-}
-
-TEST_F(VornControlTest, HintEventEndsInOnUpdate)
+TEST_F(VornControlTest, HintEventsEndInOnUpdate)
 {
     auto* other = new ProbeControl(0, 0, 5, 5, panel, -1, nullptr);
     VornHintEvent ev(VORN_EVT_HINT, 9, other, new RealValChanged(0.5));
     c->GetEventHandler()->ProcessEvent(ev);
-    EXPECT_EQ(Take(), (Log{"OnUpdate id=9 RealValChanged 0.5"}));
-    EXPECT_EQ(c->lastUpdateControl, other);
+    VornHintEvent empty(VORN_EVT_HINT, 3, c, nullptr);
+    c->GetEventHandler()->ProcessEvent(empty);
+    EXPECT_EQ(c->Take(), (Log{"OnUpdate id=9 RealValChanged 0.5", "OnUpdate id=3 null"}));
+    EXPECT_EQ(c->lastUpdateControl, c);
     ASSERT_NE(ev.GetHint(), nullptr); // still the event's
 }
 
-TEST_F(VornControlTest, HintEventWithNullHintDeliversNull)
+TEST_F(VornControlTest, SetGroupRegistersAndNeverLeavesTheEarlierGroup)
 {
-    VornHintEvent ev(VORN_EVT_HINT, 3, c, nullptr);
-    c->GetEventHandler()->ProcessEvent(ev);
-    EXPECT_EQ(Take(), (Log{"OnUpdate id=3 null"}));
-    EXPECT_EQ(c->lastUpdateControl, c);
+    VornControlGroup first, second;
+    c->SetGroup(&first);
+    EXPECT_EQ(first.FindControlEntry(c->GetId())->control, c);
+    c->Bind(&second);
+    EXPECT_NE(first.FindControlEntry(c->GetId()), nullptr);
+    EXPECT_NE(second.FindControlEntry(c->GetId()), nullptr);
+    EXPECT_EQ(c->GetGroup(), &second);
 }
 
-TEST_F(VornControlTest, PostedHintEventKeepsItsHintUntilProcessed)
+// ---- membership, the same for real and virtual controls ----
+
+namespace {
+
+// Both kinds made in one or two steps, and looked up in their own id map.
+template <class T>
+T* MakeMember(wxWindow* parent, int id, VornControlGroup* g, bool twoStep)
 {
-    {
-        VornHintEvent ev(VORN_EVT_HINT, 4, c, new IntValChanging(42));
-        c->GetEventHandler()->AddPendingEvent(ev); // queues a copy
+    constexpr bool real = std::is_base_of_v<VornControl, T>;
+    if (!twoStep) {
+        if constexpr (real)
+            return new T(0, 0, 10, 10, parent, id, g);
+        else
+            return new T(0, 0, 10, 10, 0, parent, id, g);
     }
-    EXPECT_EQ(c->log, Log{});
-    wxTheApp->ProcessPendingEvents();
-    EXPECT_EQ(Take(), (Log{"OnUpdate id=4 IntValChanging 42"}));
+    auto* c = new T;
+    if constexpr (real)
+        EXPECT_TRUE(c->Create(0, 0, parent, id, g, 0));
+    else
+        EXPECT_TRUE(c->Create(0, 0, 0, parent, id, g));
+    return c;
 }
 
-TEST_F(VornControlTest, DisabledControlIgnoresHintEvents)
+const void* Entry(const VornControlGroup& g, const ProbeControl*, unsigned int id)
 {
-    c->SetEnabled(false);
-    Take();
-    VornHintEvent ev(VORN_EVT_HINT, 1, c, new IntValChanged(2));
-    c->GetEventHandler()->ProcessEvent(ev);
-    EXPECT_EQ(Take(), Log{});
+    const VornControlEntry* e = g.FindControlEntry(id);
+    return e ? e->control : nullptr;
 }
 
-TEST_F(VornControlTest, KeysPressedInAControlReachTheParent)
+const void* Entry(const VornControlGroup& g, const ProbeVirtual*, unsigned int id)
 {
-    std::vector<std::string> seen;
-    panel->Bind(VORN_EVT_KEY_DOWN, [&](VornWindowKeyEvent& e) {
-        seen.push_back("parent down " + std::to_string(e.m_keyCode) + (e.m_controlDown ? " ctrl" : "") +
-                       (e.m_shiftDown ? " shift" : "") + (e.m_altDown ? " alt" : ""));
-    });
-    panel->Bind(VORN_EVT_KEY_UP, [&](VornWindowKeyEvent& e) { seen.push_back("parent up " + std::to_string(e.m_keyCode)); });
-    // The control's own handlers stay reachable beside its group Bind.
-    c->Bind(VORN_EVT_KEY_UP, [&](VornWindowKeyEvent& e) {
-        seen.push_back("control up");
-        e.Skip();
-    });
-    SendKey(c, wxEVT_KEY_DOWN, WXK_F2, kCtrl | kAlt);
-    SendKey(c, wxEVT_KEY_UP, 'q', kShift);
-    EXPECT_EQ(seen, (Log{"parent down " + std::to_string(WXK_F2) + " ctrl alt", "control up", "parent up 113"}));
+    const VirtualControlEntry* e = g.FindVirtualControlEntry(id);
+    return e ? e->control : nullptr;
+}
+
+template <class T>
+class MembershipTest : public GuiTest {};
+using Kinds = ::testing::Types<ProbeControl, ProbeVirtual>;
+TYPED_TEST_SUITE(MembershipTest, Kinds);
+
+} // namespace
+
+TYPED_TEST(MembershipTest, RegistersUnderItsIdAndLeavesEverythingAtItsEnd)
+{
+    VornControlGroup g;
+    for (bool twoStep : {false, true}) {
+        auto* fresh = MakeMember<TypeParam>(this->panel, -1, &g, twoStep); // the toolkit chooses the id
+        EXPECT_EQ(Entry(g, fresh, static_cast<unsigned int>(fresh->GetId())), fresh);
+        EXPECT_EQ(fresh->GetGroup(), &g);
+        auto* given = MakeMember<TypeParam>(this->panel, 4711, &g, twoStep);
+        EXPECT_EQ(Entry(g, given, 4711), given);
+        g.Register(static_cast<unsigned int>(4712), given);
+        g.Register(given); // also in the list without id
+        delete fresh;
+        delete given;
+        EXPECT_TRUE(g.IsEmpty());
+    }
+}
+
+// A second control refused for a taken id leaves the first registered when it dies; a
+// dying group nulls the group pointer of every control naming it, registered or refused,
+// so they die later without reaching it.
+TYPED_TEST(MembershipTest, TakenIdsAndTheGroupsEnd)
+{
+    TypeParam* members[2] = {};
+    {
+        VornControlGroup g;
+        for (auto*& member : members)
+            member = MakeMember<TypeParam>(this->panel, 600, &g, false);
+        EXPECT_EQ(members[1]->GetGroup(), &g);
+        delete MakeMember<TypeParam>(this->panel, 600, &g, false);
+        EXPECT_EQ(Entry(g, members[0], 600), members[0]);
+        // A real and a virtual control may share an id: each leaves only its own entry.
+        auto* real = new ProbeControl(0, 0, 5, 5, this->panel, 45, &g);
+        delete new ProbeVirtual(0, 0, 0, this->panel, 45, &g);
+        EXPECT_EQ(g.FindVirtualControlEntry(45), nullptr);
+        EXPECT_EQ(g.FindControlEntry(45)->control, real);
+        delete real;
+    }
+    for (auto* member : members) {
+        EXPECT_EQ(member->GetGroup(), nullptr);
+        delete member; // must not reach the dead group
+    }
 }

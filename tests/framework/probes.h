@@ -1,7 +1,9 @@
 #pragma once
-// Test doubles for the framework tests: controls that log their hooks, and a stand-in
-// for the buttons that groups switch on and off.
+// Test doubles for the framework tests: real and virtual controls that log their hooks,
+// and stand-ins for the buttons that groups switch on and off.
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <vorn/framework/control.h>
@@ -12,144 +14,97 @@
 
 namespace vorntest {
 using namespace vorn;
+using Log = std::vector<std::string>;
 
-class ProbeControl : public VornControl {
+// Counts its own destructions, so a test can check ownership exactly.
+template <class Base>
+class Counted : public Base {
 public:
-    using VornControl::VornControl;
-    std::vector<std::string> log;
-    // When set, every update is logged as "<tag> <describe>" into this shared list.
-    std::vector<std::string>* shared = nullptr;
-    std::string tag;
-    int recalcs = 0;
-    int* destructions = nullptr;
+    explicit Counted(int* deaths) : m_deaths(deaths) {}
+    ~Counted() override { ++*m_deaths; }
 
-    ~ProbeControl() override
+private:
+    int* m_deaths;
+};
+
+// Logs every hook that real and virtual controls share. Updates also go, as
+// "<tag> <hint>", to `shared` when set, so a test can read the routing order.
+template <class Base>
+class Probe : public Base {
+public:
+    using Base::Base;
+    ~Probe() override
     {
         if (destructions)
             ++*destructions;
     }
+    Log log;
+    Log* shared = nullptr;
+    std::string tag;
+    int recalcs = 0;
+    int* destructions = nullptr;
+    VornControl* lastUpdateControl = nullptr;
+    std::function<void()> onNextUpdate; // runs once, after the update is logged
 
     void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override
     {
-        const std::string text = "OnUpdate id=" + std::to_string(id) + " " + HintText(hint);
         lastUpdateControl = control;
-        log.push_back(text);
+        log.push_back("OnUpdate id=" + std::to_string(id) + " " + HintText(hint));
         if (shared)
             shared->push_back(tag + " " + HintText(hint));
+        if (onNextUpdate)
+            std::exchange(onNextUpdate, nullptr)();
     }
     void RecalcState() override
     {
         ++recalcs;
-        VornControl::RecalcState();
+        Base::RecalcState();
     }
-    VornControl* lastUpdateControl = nullptr;
+    Log Take() { return std::exchange(log, {}); }
 
 protected:
     void OnEnable(bool e) override { log.push_back(e ? "OnEnable 1" : "OnEnable 0"); }
+    void OnShow() override { log.push_back("OnShow"); }
+    void OnHide() override { log.push_back("OnHide"); }
     void OnMouseMove(int x, int y) override
     {
         log.push_back("OnMouseMove " + std::to_string(x) + "," + std::to_string(y));
     }
-    void OnMouseOver() override
-    {
-        log.push_back("OnMouseOver");
-        VornControl::OnMouseOver();
-    }
-    void OnMouseDownLeft() override
-    {
-        log.push_back("OnMouseDownLeft");
-        VornControl::OnMouseDownLeft();
-    }
-    void OnMouseDownRight() override
-    {
-        log.push_back("OnMouseDownRight");
-        VornControl::OnMouseDownRight();
-    }
-    void OnMouseButton() override
-    {
-        log.push_back("OnMouseButton");
-        VornControl::OnMouseButton();
-    }
+    // Each hook is logged, then the base's own runs (it marks dirty and refreshes).
+    void OnMouseOver() override { log.push_back("OnMouseOver"); Base::OnMouseOver(); }
+    void OnMouseDownLeft() override { log.push_back("OnMouseDownLeft"); Base::OnMouseDownLeft(); }
+    void OnMouseDownRight() override { log.push_back("OnMouseDownRight"); Base::OnMouseDownRight(); }
+    void OnMouseButton() override { log.push_back("OnMouseButton"); Base::OnMouseButton(); }
+};
+
+class ProbeControl : public Probe<VornControl> {
+public:
+    using Probe::Probe;
+
+protected:
     void OnMouseEntering() override { log.push_back("OnMouseEntering"); }
     void OnMouseLeaving() override { log.push_back("OnMouseLeaving"); }
 };
 
-// Stands in for VornButton: the groups look for the on/off interface.
-class FakeButton : public ProbeControl, public VornOnOffControl {
+// A virtual control's hooks only refresh its host: the refreshes are logged too.
+class ProbeVirtual : public Probe<VirtualControl> {
 public:
-    using ProbeControl::ProbeControl;
-    void SetOn(bool on) override
-    {
-        log.push_back(on ? "SetOn 1" : "SetOn 0");
-        m_on = on;
-    }
-    bool GetOn() const override { return m_on; }
-
-private:
-    bool m_on = false;
-};
-
-class ProbeVirtual : public VirtualControl {
-public:
-    using VirtualControl::VirtualControl;
-    std::vector<std::string> log;
-    std::vector<std::string>* shared = nullptr;
-    std::string tag;
-    int* destructions = nullptr;
-
-    ~ProbeVirtual() override
-    {
-        if (destructions)
-            ++*destructions;
-    }
-    void OnUpdate(unsigned int id, VornControl*, VornControlHint* hint) override
-    {
-        log.push_back("OnUpdate id=" + std::to_string(id) + " " + HintText(hint));
-        if (shared)
-            shared->push_back(tag + " " + HintText(hint));
-    }
-    void RecalcState() override
-    {
-        log.push_back("RecalcState");
-        VirtualControl::RecalcState();
-    }
+    using Probe::Probe;
     void Refresh(bool erase) override
     {
         log.push_back("Refresh");
-        VirtualControl::Refresh(erase);
-    }
-
-protected:
-    void OnShow() override { log.push_back("OnShow"); }
-    void OnHide() override { log.push_back("OnHide"); }
-    void OnMouseOver() override
-    {
-        log.push_back("OnMouseOver");
-        VirtualControl::OnMouseOver();
-    }
-    void OnMouseDownLeft() override
-    {
-        log.push_back("OnMouseDownLeft");
-        VirtualControl::OnMouseDownLeft();
-    }
-    void OnMouseDownRight() override
-    {
-        log.push_back("OnMouseDownRight");
-        VirtualControl::OnMouseDownRight();
-    }
-    void OnMouseButton() override
-    {
-        log.push_back("OnMouseButton");
-        VirtualControl::OnMouseButton();
+        Probe::Refresh(erase);
     }
 };
 
-class FakeVirtualButton : public ProbeVirtual, public VornOnOffControl {
+// Stands in for the buttons: the groups look for the on/off interface.
+template <class Base>
+class FakeOnOff : public Base, public VornOnOffControl {
 public:
-    using ProbeVirtual::ProbeVirtual;
+    using Base::Base;
     void SetOn(bool on) override
     {
-        log.push_back(on ? "SetOn 1" : "SetOn 0");
+        this->log.push_back(on ? "SetOn 1" : "SetOn 0");
         m_on = on;
     }
     bool GetOn() const override { return m_on; }
@@ -157,5 +112,7 @@ public:
 private:
     bool m_on = false;
 };
+using FakeButton = FakeOnOff<ProbeControl>;
+using FakeVirtualButton = FakeOnOff<ProbeVirtual>;
 
 } // namespace vorntest

@@ -1,3 +1,5 @@
+// The list of every asset name the library and the default looks use.
+#include <map>
 #include <set>
 #include <string>
 
@@ -10,102 +12,61 @@ using namespace vorn;
 
 namespace {
 
-bool EndsWith(const std::string& s, const std::string& tail)
+const SkinAssetName& Named(const char* name)
 {
-    return s.size() >= tail.size() && s.compare(s.size() - tail.size(), tail.size(), tail) == 0;
+    static const SkinAssetName none{};
+    const SkinAssetName* entry = FindSkinAssetName(name);
+    EXPECT_NE(entry, nullptr) << name;
+    return entry ? *entry : none;
 }
 
-TEST(SkinNames, EachNameOnceAndFilesCarryTheExtensionOfTheirLoader)
+TEST(SkinNames, EachNameOnceWithTheExtensionSizeAndStatesOfItsKind)
 {
+    using K = SkinAssetKind;
+    // The file extension of each kind loaded from a file ("" for database keys).
+    const std::map<K, std::string> extension = {
+        {K::Colour, ""},        {K::Font, ""},           {K::Bitmap, ".sts"},       {K::BitmapA, ".sts"},
+        {K::ImageSet, ".sts"},  {K::EditSkin, ".sts"},   {K::ListBoxSkin, ".lbs"},  {K::ColourScript, ".txt"},
+        {K::FontScript, ".txt"}, {K::MessageText, ".txt"}};
     std::set<std::string> keys, files;
     for (const SkinAssetName& entry : SkinAssetNames()) {
-        const std::string name = entry.name;
+        const std::string name = entry.name, ext = extension.at(entry.kind);
         SCOPED_TRACE(name);
-        if (IsSkinFileKind(entry.kind)) {
-            EXPECT_TRUE(files.insert(ToLower(name)).second);
-        } else {
-            EXPECT_TRUE(keys.insert(name).second);
-            EXPECT_EQ(name.find(' '), std::string::npos); // database words cannot hold blanks
+        EXPECT_EQ(IsSkinFileKind(entry.kind), !ext.empty());
+        // Files match whatever their case; database words are exact and hold no blanks.
+        EXPECT_TRUE((ext.empty() ? keys : files).insert(ext.empty() ? name : ToLower(name)).second);
+        EXPECT_EQ(name.size() > ext.size() ? name.substr(name.size() - ext.size()) : "", ext);
+        if (ext.empty()) {
+            EXPECT_EQ(name.find(' '), std::string::npos);
         }
-        switch (entry.kind) {
-        case SkinAssetKind::ListBoxSkin: EXPECT_TRUE(EndsWith(name, ".lbs")); break;
-        case SkinAssetKind::Bitmap:
-        case SkinAssetKind::BitmapA:
-        case SkinAssetKind::ImageSet:
-        case SkinAssetKind::EditSkin: EXPECT_TRUE(EndsWith(name, ".sts")); break;
-        case SkinAssetKind::ColourScript:
-        case SkinAssetKind::FontScript:
-        case SkinAssetKind::MessageText: EXPECT_TRUE(EndsWith(name, ".txt")); break;
-        default: break;
-        }
-        const bool hasStates = entry.kind == SkinAssetKind::ImageSet || entry.kind == SkinAssetKind::ListBoxSkin;
+        const bool hasStates = entry.kind == K::ImageSet || entry.kind == K::ListBoxSkin;
         EXPECT_EQ(entry.states, hasStates ? kSkinAllStates : 0u);
-        const bool sized = IsSkinFileKind(entry.kind) && entry.kind != SkinAssetKind::ColourScript &&
-                           entry.kind != SkinAssetKind::FontScript && entry.kind != SkinAssetKind::MessageText;
-        EXPECT_EQ(entry.width > 0 && entry.height > 0, sized);
+        EXPECT_EQ(entry.width > 0 && entry.height > 0, ext == ".sts" || ext == ".lbs");
     }
-}
-
-TEST(SkinNames, LibraryLookUpsAreAllListed)
-{
-    // The counts the controls look up: 17 colours, 3 fonts, 17 scripts, 2 list-box skins.
-    int colours = 0, fonts = 0, scripts = 0, listBoxes = 0;
-    for (const SkinAssetName& entry : SkinAssetNames()) {
-        if (entry.origin != SkinNameOrigin::Library)
-            continue;
-        colours += entry.kind == SkinAssetKind::Colour;
-        fonts += entry.kind == SkinAssetKind::Font;
-        scripts += entry.kind == SkinAssetKind::Bitmap || entry.kind == SkinAssetKind::BitmapA ||
-                   entry.kind == SkinAssetKind::ImageSet || entry.kind == SkinAssetKind::EditSkin;
-        listBoxes += entry.kind == SkinAssetKind::ListBoxSkin;
-    }
-    EXPECT_EQ(colours, 17);
-    EXPECT_EQ(fonts, 3);
-    EXPECT_EQ(scripts, 17);
-    EXPECT_EQ(listBoxes, 2);
 }
 
 TEST(SkinNames, FilesMatchIgnoringCaseKeysExactly)
 {
-    const SkinAssetName* toggle = FindSkinAssetName("vuitree_branchtog.STS");
-    ASSERT_NE(toggle, nullptr);
-    EXPECT_STREQ(toggle->name, "Vuitree_branchtog.sts");
-    EXPECT_EQ(toggle->kind, SkinAssetKind::ImageSet);
+    EXPECT_STREQ(Named("vuitree_branchtog.STS").name, "Vuitree_branchtog.sts");
     EXPECT_NE(FindSkinAssetName("vuiedit_tree_ContNameCol"), nullptr);
     EXPECT_EQ(FindSkinAssetName("vuiedit_tree_contnamecol"), nullptr);
     EXPECT_EQ(FindSkinAssetName("no_such_thing.sts"), nullptr);
-    const SkinAssetName* knob = FindSkinAssetName(vornskin::kSliderKnob);
-    ASSERT_NE(knob, nullptr);
-    EXPECT_EQ(knob->origin, SkinNameOrigin::Host);
-    EXPECT_EQ(knob->kind, SkinAssetKind::Bitmap);
-    EXPECT_STREQ(SkinAssetKindName(SkinAssetKind::ListBoxSkin), "list-box skin");
 }
 
 TEST(SkinNames, HostSliderLooksFitTheSliders)
 {
     // The caps fill the slider's height; the knob and the fill share the band at the gap.
-    const SkinAssetName* cap = FindSkinAssetName(vornskin::kSliderLeftCap);
-    const SkinAssetName* knob = FindSkinAssetName(vornskin::kSliderKnob);
-    const SkinAssetName* fill = FindSkinAssetName(vornskin::kSliderFill);
-    ASSERT_TRUE(cap && knob && fill);
-    EXPECT_EQ(cap->height, vornskin::kSliderHeight);
-    EXPECT_EQ(fill->height, knob->height);
-    for (const char* c : {vornskin::kSliderCap0, vornskin::kSliderCap1, vornskin::kSliderCap2}) {
-        const SkinAssetName* typed = FindSkinAssetName(c);
-        ASSERT_NE(typed, nullptr);
-        EXPECT_EQ(typed->width, cap->width);
-        EXPECT_EQ(typed->height, cap->height);
-    }
+    const SkinAssetName& cap = Named(vornskin::kSliderLeftCap);
+    EXPECT_EQ(cap.height, vornskin::kSliderHeight);
+    EXPECT_EQ(Named(vornskin::kSliderFill).height, Named(vornskin::kSliderKnob).height);
+    for (const char* c : {vornskin::kSliderCap0, vornskin::kSliderCap1, vornskin::kSliderCap2})
+        EXPECT_EQ(std::make_pair(Named(c).width, Named(c).height), std::make_pair(cap.width, cap.height)) << c;
     // VornSliderC puts the knob's top at y = 1 inside the track.
-    const SkinAssetName* track = FindSkinAssetName(vornskin::kSliderCTrack);
-    const SkinAssetName* knobC = FindSkinAssetName(vornskin::kSliderCKnob);
-    ASSERT_TRUE(track && knobC);
-    EXPECT_LE(knobC->height + 1, track->height);
+    EXPECT_LE(Named(vornskin::kSliderCKnob).height + 1, Named(vornskin::kSliderCTrack).height);
     // Wheel textures reach one period beyond the mask.
-    EXPECT_GE(FindSkinAssetName(vornskin::kWheelTexture)->width,
-              FindSkinAssetName(vornskin::kWheelMask)->width + vornskin::kWheelPeriodPixels);
-    EXPECT_GE(FindSkinAssetName(vornskin::kTreeWheelTexture)->width,
-              FindSkinAssetName(vornskin::kTreeWheelMask)->width + vornskin::kTreeWheelPeriodPixels);
+    EXPECT_GE(Named(vornskin::kWheelTexture).width, Named(vornskin::kWheelMask).width + vornskin::kWheelPeriodPixels);
+    EXPECT_GE(Named(vornskin::kTreeWheelTexture).width,
+              Named(vornskin::kTreeWheelMask).width + vornskin::kTreeWheelPeriodPixels);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // the same bytes on every run.
 #include <set>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 #include <wx/image.h>
@@ -62,27 +63,22 @@ TEST(SkinPictures, ShapesOnWholeCoordinatesAreCrisp)
     wxImage ring(10, 10, true);
     FilterPtr r = CreateFilter(ring);
     Fill(*r, RoundRing(0, 0, 10, 10, 3));
-    EXPECT_GT(ring.GetRed(0, 0), -1);
-    EXPECT_LT(ring.GetRed(0, 0), 128);
-    EXPECT_EQ(ring.GetRed(5, 0), 255);
-    EXPECT_EQ(ring.GetRed(0, 5), 255);
-    EXPECT_EQ(ring.GetRed(5, 5), 0);
-    EXPECT_EQ(ring.GetRed(1, 5), 0);
+    EXPECT_EQ(std::vector<int>({ring.GetRed(1, 1) > 0 && ring.GetRed(1, 1) < 255, ring.GetRed(5, 0), ring.GetRed(0, 5),
+                                ring.GetRed(5, 5), ring.GetRed(1, 5)}),
+              std::vector<int>({1, 255, 255, 0, 0}));
     // Later shapes never darken earlier ones.
     Fill(*r, RoundRect(0, 0, 10, 10, 0), 0.5);
     EXPECT_EQ(ring.GetRed(5, 0), 255);
     EXPECT_EQ(ring.GetRed(5, 5), 128);
-}
 
-TEST(SkinPictures, DiscsAndTrianglesAreSymmetric)
-{
-    wxImage image(9, 9, true);
-    FilterPtr f = CreateFilter(image);
-    Fill(*f, Disc(4.5, 4.5, 3.2));
-    Fill(*f, Triangle(0, 9, 9, 9, 4.5, 6), 0.5);
+    // Discs and triangles centred in the picture are symmetric.
+    wxImage sym(9, 9, true);
+    FilterPtr s = CreateFilter(sym);
+    Fill(*s, Disc(4.5, 4.5, 3.2));
+    Fill(*s, Triangle(0, 9, 9, 9, 4.5, 6), 0.5);
     for (int y = 0; y < 9; ++y)
         for (int x = 0; x < 9; ++x)
-            EXPECT_EQ(image.GetRed(x, y), image.GetRed(8 - x, y)) << x << "," << y;
+            EXPECT_EQ(sym.GetRed(x, y), sym.GetRed(8 - x, y)) << x << "," << y;
 }
 
 } // namespace

@@ -44,14 +44,23 @@ inline std::string DescribeUpdate(unsigned int id, const VornControlHint* hint, 
     return "Update id=" + std::to_string(id) + " " + HintText(hint, extra);
 }
 
-// A value group that records every notification and update, then routes updates on as
-// any group does (to registered controls, sub-groups and receivers).
-class GroupRecorder : public VornControlGroupValue {
-public:
+// What both recorders keep: the events in order and the control of the last one.
+struct Recording {
     std::vector<std::string> events;
     VornControl* lastControl = nullptr;
     HintDescriber describe;
 
+    void NoteUpdate(unsigned int id, VornControl* control, const VornControlHint* hint)
+    {
+        lastControl = control;
+        events.push_back(DescribeUpdate(id, hint, describe));
+    }
+};
+
+// A value group that records every notification and update, then routes updates on as
+// any group does (to registered controls, sub-groups and receivers).
+class GroupRecorder : public VornControlGroupValue, public Recording {
+public:
     void ControlSelected(unsigned int id, VirtualControl*) override { Note("Selected virtual", id); }
     void ControlSelected(unsigned int id, VornControl* c) override { Note("Selected", id, c); }
     void ControlUnSelected(unsigned int id, VirtualControl*) override { Note("UnSelected virtual", id); }
@@ -63,8 +72,7 @@ public:
 
     void Update(unsigned int id, VornControl* control, VornControlHint* hint) override
     {
-        lastControl = control;
-        events.push_back(DescribeUpdate(id, hint, describe));
+        NoteUpdate(id, control, hint);
         VornControlGroupValue::Update(id, control, hint);
     }
 
@@ -88,16 +96,11 @@ private:
 };
 
 // A host receiver recording "Update id=... <hint>" for every message.
-class ReceiverRecorder : public MessageReceiver {
+class ReceiverRecorder : public MessageReceiver, public Recording {
 public:
-    std::vector<std::string> events;
-    VornControl* lastControl = nullptr;
-    HintDescriber describe;
-
     void OnMessage(unsigned int id, VornControl* control, VornControlHint* hint) override
     {
-        lastControl = control;
-        events.push_back(DescribeUpdate(id, hint, describe));
+        NoteUpdate(id, control, hint);
     }
 };
 

@@ -1,49 +1,45 @@
 #include "test_support.h"
 
 #include <chrono>
-#include <cstdio>
 
 #include <wx/app.h>
 #include <wx/evtloop.h>
 #include <wx/utils.h>
 
-#include <vorn/util/diagnostics.h>
-
-using namespace vorn;
-
 namespace vorntest {
 
-bool SendMouse(wxWindow* w, wxEventType type, wxPoint pos, int mods)
+namespace {
+// What mouse and key events share: the sender and the modifier keys.
+template <class E>
+bool Send(wxWindow* w, E& ev, int mods)
 {
-    wxMouseEvent ev(type);
     ev.SetEventObject(w);
     ev.SetId(w->GetId());
-    ev.SetPosition(pos);
     ev.SetShiftDown(mods & kShift);
     ev.SetControlDown(mods & kCtrl);
     ev.SetRawControlDown(mods & kCtrl);
     ev.SetAltDown(mods & kAlt);
-    const bool leftDown = type == wxEVT_LEFT_DOWN || ((mods & kLeftHeld) && type != wxEVT_LEFT_UP);
-    const bool rightDown = type == wxEVT_RIGHT_DOWN || ((mods & kRightHeld) && type != wxEVT_RIGHT_UP);
-    ev.SetLeftDown(leftDown);
-    ev.SetRightDown(rightDown);
+    return w->HandleWindowEvent(ev);
+}
+} // namespace
+
+bool SendMouse(wxWindow* w, wxEventType type, wxPoint pos, int mods)
+{
+    wxMouseEvent ev(type);
+    ev.SetPosition(pos);
+    ev.SetLeftDown(type == wxEVT_LEFT_DOWN || ((mods & kLeftHeld) && type != wxEVT_LEFT_UP));
+    ev.SetRightDown(type == wxEVT_RIGHT_DOWN || ((mods & kRightHeld) && type != wxEVT_RIGHT_UP));
     if (type == wxEVT_LEFT_DOWN || type == wxEVT_LEFT_UP || type == wxEVT_RIGHT_DOWN || type == wxEVT_RIGHT_UP)
         ev.m_clickCount = 1;
-    return w->HandleWindowEvent(ev);
+    return Send(w, ev, mods);
 }
 
 bool SendKey(wxWindow* w, wxEventType type, int keyCode, int mods)
 {
     wxKeyEvent ev(type);
-    ev.SetEventObject(w);
-    ev.SetId(w->GetId());
     ev.m_keyCode = keyCode;
     ev.m_uniChar = (keyCode > 0 && keyCode < WXK_START) ? wxChar(keyCode) : wxChar(WXK_NONE);
-    ev.SetShiftDown(mods & kShift);
-    ev.SetControlDown(mods & kCtrl);
-    ev.SetRawControlDown(mods & kCtrl);
-    ev.SetAltDown(mods & kAlt);
-    return w->HandleWindowEvent(ev);
+    return Send(w, ev, mods);
 }
 
 void PumpPending()
@@ -68,25 +64,17 @@ bool PumpUntil(const std::function<bool()>& pred, int timeoutMs)
     return true;
 }
 
-namespace {
-struct PaintCounter {
-    int n = 0;
-    void OnPaint(wxPaintEvent& e)
-    {
-        ++n;
-        e.Skip();
-    }
-};
-} // namespace
-
 bool ShowAndWaitPainted(wxTopLevelWindow* tlw, wxWindow* w, int timeoutMs)
 {
-    PaintCounter pc;
-    w->Bind(wxEVT_PAINT, &PaintCounter::OnPaint, &pc);
+    int paints = 0;
+    auto count = [&paints](wxPaintEvent& e) {
+        ++paints;
+        e.Skip();
+    };
+    w->Bind(wxEVT_PAINT, count);
     tlw->Show();
-    const bool ok = PumpUntil([&] { return pc.n > 0; }, timeoutMs);
-    w->Unbind(wxEVT_PAINT, &PaintCounter::OnPaint, &pc);
-    return ok;
+    const bool ok = PumpUntil([&] { return paints > 0; }, timeoutMs);
+    return w->Unbind(wxEVT_PAINT, count) && ok;
 }
 
 wxBitmap Solid(int w, int h, const wxColour& colour)
@@ -98,40 +86,6 @@ wxBitmap Solid(int w, int h, const wxColour& colour)
         dc.Clear();
     }
     return bmp;
-}
-
-std::string ColourStr(const wxColour& c)
-{
-    char buf[16];
-    std::snprintf(buf, sizeof buf, "#%02X%02X%02X", c.Red(), c.Green(), c.Blue());
-    return buf;
-}
-
-std::string PixelStr(const wxImage& img, int x, int y)
-{
-    if (x < 0 || y < 0 || x >= img.GetWidth() || y >= img.GetHeight())
-        return "<outside>";
-    return ColourStr(wxColour(img.GetRed(x, y), img.GetGreen(x, y), img.GetBlue(x, y)));
-}
-
-DiagnosticsRecorder::DiagnosticsRecorder()
-{
-    SetDebugHook([this](const std::string& t) { debug.push_back(t); });
-    SetWarningHook([this](const std::string& title, const std::string& t) { warnings.emplace_back(title, t); });
-}
-
-DiagnosticsRecorder::~DiagnosticsRecorder()
-{
-    SetDebugHook(nullptr);
-    SetWarningHook(nullptr);
-}
-
-std::string DiagnosticsRecorder::DebugText() const
-{
-    std::string all;
-    for (const auto& line : debug)
-        all += line;
-    return all;
 }
 
 void GuiTest::SetUp()

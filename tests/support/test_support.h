@@ -1,7 +1,7 @@
 #pragma once
-// Shared test harness: wx is started once per test process (test_main.cpp); these
-// helpers drive windows with synthetic events, render a window's OnDraw into memory
-// and record diagnostics.
+// Helpers of the tests that drive windows (linked into GUI test binaries only): synthetic
+// events, pumping the event loop, rendering a window's OnDraw into memory, a test frame.
+// The pixel and diagnostics helpers of every test come along.
 #include <functional>
 #include <string>
 #include <utility>
@@ -13,6 +13,9 @@
 #include <wx/frame.h>
 #include <wx/image.h>
 #include <wx/panel.h>
+
+#include "harness.h"
+#include "pixels.h"
 
 namespace vorntest {
 
@@ -55,21 +58,6 @@ wxImage RenderToImage(W* w, wxSize size = wxDefaultSize, const wxColour& clearTo
 wxBitmap Solid(int w, int h, const wxColour& colour = *wxRED);
 // The same on the heap, for image sets that take ownership.
 inline wxBitmap* NewSolid(int w, int h, const wxColour& colour) { return new wxBitmap(Solid(w, h, colour)); }
-
-// "#RRGGBB" of a pixel, for readable failures.
-std::string PixelStr(const wxImage& img, int x, int y);
-std::string ColourStr(const wxColour& c);
-
-// Records every dprintf line and WarningMessage while alive; restores the defaults after.
-class DiagnosticsRecorder {
-public:
-    DiagnosticsRecorder();
-    ~DiagnosticsRecorder();
-    std::vector<std::string> debug;
-    std::vector<std::pair<std::string, std::string>> warnings;
-    // All debug text joined, for substring checks.
-    std::string DebugText() const;
-};
 
 // A frame with a panel to parent controls on (a frame would resize its only child).
 class GuiTest : public ::testing::Test {

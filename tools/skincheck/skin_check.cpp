@@ -134,6 +134,15 @@ bool Checker::LoadSources()
                 ok = false;
                 continue;
             }
+            // A host would skip the whole archive; the check stops so that its missing
+            // assets are not reported one by one.
+            const std::vector<std::string> problems = probe.GetDirectoryProblems();
+            if (!problems.empty()) {
+                for (const std::string& problem : problems)
+                    Error("damaged archive, " + problem);
+                ok = false;
+                continue;
+            }
             for (const ArchiveEntry& entry : probe.GetEntries())
                 m_files.insert(ToLower(entry.name));
             m_assets.SetAssetLoader(new ArchiveAssetLoader(source.c_str()));

@@ -6,7 +6,6 @@
 #include <system_error>
 
 #include <vorn/assets/archive_asset_loader.h>
-#include <vorn/assets/archive_format.h>
 #include <vorn/assets/archive_writer.h>
 #include <vorn/util/text.h>
 
@@ -153,16 +152,6 @@ bool OpenArchive(ArchiveAssetLoader& loader, std::ostream& err)
     return false;
 }
 
-// Directory lines that are neither blank nor usable (vrk verify says why).
-size_t CountUnusableLines(const ArchiveAssetLoader& loader)
-{
-    size_t used = 0;
-    for (const std::string& line : SplitArchiveLines(loader.GetDirectory()))
-        if (line.find_first_not_of(" \t\r\v\f") != std::string::npos)
-            ++used;
-    return used - loader.GetEntries().size();
-}
-
 std::string OrDash(const std::string& value) { return value.empty() ? "-" : value; }
 
 int List(const std::string& path, std::ostream& out, std::ostream& err)
@@ -191,8 +180,9 @@ int List(const std::string& path, std::ostream& out, std::ostream& err)
             << std::string(wPlatform - r.platform.size() + 2, ' ') << r.languages
             << std::string(wLanguages - r.languages.size() + 2, ' ') << r.size << "\n";
     }
-    if (const size_t bad = CountUnusableLines(loader))
-        err << "vrk: " << bad << " directory lines give no entry (see vrk verify)\n";
+    if (const size_t bad = loader.GetDirectoryProblems().size())
+        err << "vrk: " << bad << " directory lines give no entry, so a host registers nothing from this "
+            << "archive (see vrk verify)\n";
     return kVrkOk;
 }
 

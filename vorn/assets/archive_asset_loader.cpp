@@ -11,6 +11,7 @@
 
 #include <vorn/assets/asset.h>
 #include <vorn/assets/asset_manager.h>
+#include <vorn/assets/detail/archive_directory.h>
 #include <vorn/assets/detail/file_search.h>
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/stream.h>
@@ -100,18 +101,22 @@ bool ArchiveAssetLoader::Close()
 std::vector<ArchiveEntry> ArchiveAssetLoader::GetEntries() const
 {
     std::vector<ArchiveEntry> entries;
-    for (const std::string& line : SplitArchiveLines(m_directory)) {
+    for (const std::string& line : detail::SplitArchiveLines(m_directory)) {
         ArchiveEntry entry;
-        if (ParseArchiveLine(line, entry) && ArchiveEntryInRange(entry, m_dataSize) &&
-            entry.Size() <= INT_MAX)
+        if (detail::ParseArchiveLine(line, entry) && detail::ArchiveEntryInRange(entry, m_dataSize))
             entries.push_back(entry);
     }
     return entries;
 }
 
+std::vector<std::string> ArchiveAssetLoader::GetDirectoryProblems() const
+{
+    return detail::ArchiveDirectoryProblems(m_directory, m_dataSize);
+}
+
 const unsigned char* ArchiveAssetLoader::GetEntryData(const ArchiveEntry& entry) const
 {
-    if (!m_data || !ArchiveEntryInRange(entry, m_dataSize))
+    if (!m_data || !detail::ArchiveEntryInRange(entry, m_dataSize))
         return nullptr;
     return m_data.get() + entry.start;
 }
@@ -120,8 +125,17 @@ bool ArchiveAssetLoader::LoadResources(AssetManager& manager)
 {
     if (!m_data)
         return true; // nothing read, nothing to register
+    const std::vector<std::string> problems = GetDirectoryProblems();
+    if (!problems.empty()) {
+        const std::string first = problems.front();
+        Close();
+        m_lastError = "damaged directory, " + first;
+        if (problems.size() > 1)
+            m_lastError += " (and " + std::to_string(problems.size() - 1) + " more)";
+        return false;
+    }
     for (const ArchiveEntry& entry : GetEntries()) {
-        ArchiveAsset* asset = new ArchiveAsset(m_data.get() + entry.start, static_cast<int>(entry.Size()));
+        auto* asset = new ArchiveAsset(m_data.get() + entry.start, static_cast<int>(entry.Size()));
         asset->SetName(entry.name.c_str());
         if (!entry.platform.empty())
             asset->SetPlatform(entry.platform.c_str());
@@ -134,36 +148,24 @@ bool ArchiveAssetLoader::LoadResources(AssetManager& manager)
     return true;
 }
 
+std::string ArchiveAssetLoader::GetFailureReason() const
+{
+    return "archive '" + m_path + "': " + (m_lastError.empty() ? std::string("unknown failure") : m_lastError);
+}
+
 bool ArchiveAssetLoader::Verify(const std::string& path, std::vector<std::string>& problems)
 {
-    const size_t before = problems.size();
     ArchiveAssetLoader loader(path.c_str());
     if (!loader.Open()) {
         problems.push_back(loader.GetLastError());
         return false;
     }
-    const std::vector<std::string> lines = SplitArchiveLines(loader.m_directory);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        const std::string where = "directory line " + std::to_string(i + 1);
-        if (lines[i].find_first_not_of(" \t\r\v\f") == std::string::npos)
-            continue; // blank lines are harmless
-        ArchiveEntry entry;
-        if (!ParseArchiveLine(lines[i], entry)) {
-            problems.push_back(where + ": expected name, platform, language major, language minor, "
-                                       "start and end offsets");
-            continue;
-        }
-        const std::string range = std::to_string(entry.start) + ".." + std::to_string(entry.end);
-        if (entry.start > entry.end)
-            problems.push_back(where + " (" + entry.name + "): offsets " + range + " run backwards");
-        else if (!ArchiveEntryInRange(entry, loader.m_dataSize))
-            problems.push_back(where + " (" + entry.name + "): offsets " + range +
-                               " lie outside the data region 0.." + std::to_string(loader.m_dataSize));
-    }
+    const std::vector<std::string> found = loader.GetDirectoryProblems();
+    problems.insert(problems.end(), found.begin(), found.end());
     if (loader.m_directoryEnd != loader.m_fileSize)
         problems.push_back(std::to_string(loader.m_fileSize - loader.m_directoryEnd) +
                            " stray bytes after the directory");
-    return problems.size() == before;
+    return found.empty() && loader.m_directoryEnd == loader.m_fileSize;
 }
 
 namespace {

@@ -12,40 +12,51 @@
 
 namespace vorn {
 
+/// An asset source reading one numbered archive file.
 class ArchiveAssetLoader : public AssetLoader {
 public:
+    /// Stores the path; nothing is read yet.
     explicit ArchiveAssetLoader(const char* path);
     ~ArchiveAssetLoader() override;
 
-    // Reads the header, the directory and the data region. A loader that is already
-    // open keeps what it holds (its assets may be registered).
+    /// Reads the header, the directory and the data region. A loader that is already
+    /// open keeps what it holds (its assets may be registered).
     bool Open() override;
-    // Registers one ArchiveAsset per well-formed directory line whose bytes lie inside
-    // the data region; other lines register nothing.
+    /// Registers one ArchiveAsset per directory line. A damaged directory (a line that
+    /// does not parse or points outside the data region) registers nothing at all, so
+    /// that a broken patch cannot half-apply: the call then fails and closes the loader.
     bool LoadResources(AssetManager& manager) override;
+    /// Frees the data region; the assets made from it are unusable afterwards.
     bool Close() override;
+    /// "archive 'PATH': " and why the last Open or LoadResources failed.
+    std::string GetFailureReason() const override;
 
-    // Loaders for the archives searchPath + prefix + "_" + number [+ "_" + anything] + ".vrk",
-    // in ascending number order (equal numbers keep the enumeration order). The caller
-    // owns them; none is opened.
+    /// Loaders for the archives searchPath + prefix + "_" + number [+ "_" + anything] + ".vrk",
+    /// in ascending number order (equal numbers keep the enumeration order). The caller
+    /// owns them; none is opened.
     static std::vector<ArchiveAssetLoader*> GetArchiveAssetLoaders(std::string searchPath,
                                                                   std::string archivePrefix);
 
-    // Inspection, for tools.
+    /// The archive file's path as given.
     const std::string& GetPath() const { return m_path; }
+    /// True while the data region is in memory.
     bool IsOpen() const { return m_data != nullptr; }
-    // Why the last Open failed (empty after a success).
+    /// Why the last Open or LoadResources failed (empty after a success).
     const std::string& GetLastError() const { return m_lastError; }
+    /// The directory text read by Open.
     const std::string& GetDirectory() const { return m_directory; }
-    // Bytes 0 to D - 1 of the file.
+    /// Bytes 0 to D - 1 of the file.
     int64_t GetDataSize() const { return m_dataSize; }
-    // Every directory line that would register an asset, in directory order.
+    /// Every directory line that is usable on its own, in directory order.
     std::vector<ArchiveEntry> GetEntries() const;
-    // The bytes of one entry from GetEntries (null while closed or out of range).
+    /// One sentence per directory line that is neither blank nor usable; while any is
+    /// left, LoadResources registers nothing.
+    std::vector<std::string> GetDirectoryProblems() const;
+    /// The bytes of one entry from GetEntries (null while closed or out of range).
     const unsigned char* GetEntryData(const ArchiveEntry& entry) const;
 
-    // Checks an archive file: header, directory, and that every line parses with its
-    // offsets in range. Each problem gets one line of text; true when there is none.
+    /// Checks an archive file: header, directory, and that every line parses with its
+    /// offsets in range. Each problem gets one line of text; true when there is none.
     static bool Verify(const std::string& path, std::vector<std::string>& problems);
 
     ArchiveAssetLoader(const ArchiveAssetLoader&) = delete;

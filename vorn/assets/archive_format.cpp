@@ -1,10 +1,16 @@
 #include <vorn/assets/archive_format.h>
 
+#include <climits>
 #include <sstream>
+
+#include <vorn/assets/detail/archive_directory.h>
 
 namespace vorn {
 
 const char* const kArchiveExtension = ".vrk";
+
+namespace detail {
+
 const char* const kArchiveNone = "NONE";
 
 namespace {
@@ -34,7 +40,7 @@ bool ParseArchiveLine(const std::string& line, ArchiveEntry& entry)
 
 bool ArchiveEntryInRange(const ArchiveEntry& entry, int64_t dataSize)
 {
-    return entry.start >= 0 && entry.start <= entry.end && entry.end <= dataSize;
+    return entry.start >= 0 && entry.start <= entry.end && entry.end <= dataSize && entry.Size() <= INT_MAX;
 }
 
 std::vector<std::string> SplitArchiveLines(const std::string& directory)
@@ -53,4 +59,34 @@ std::vector<std::string> SplitArchiveLines(const std::string& directory)
     return lines;
 }
 
+bool IsBlankArchiveLine(const std::string& line)
+{
+    return line.find_first_not_of(" \t\r\v\f") == std::string::npos;
+}
+
+std::vector<std::string> ArchiveDirectoryProblems(const std::string& directory, int64_t dataSize)
+{
+    std::vector<std::string> problems;
+    const std::vector<std::string> lines = SplitArchiveLines(directory);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        if (IsBlankArchiveLine(lines[i]))
+            continue;
+        const std::string where = "directory line " + std::to_string(i + 1);
+        ArchiveEntry entry;
+        if (!ParseArchiveLine(lines[i], entry)) {
+            problems.push_back(where + ": expected name, platform, language major, language minor, "
+                                       "start and end offsets");
+            continue;
+        }
+        const std::string range = std::to_string(entry.start) + ".." + std::to_string(entry.end);
+        if (entry.start > entry.end)
+            problems.push_back(where + " (" + entry.name + "): offsets " + range + " run backwards");
+        else if (!ArchiveEntryInRange(entry, dataSize))
+            problems.push_back(where + " (" + entry.name + "): offsets " + range +
+                               " lie outside the data region 0.." + std::to_string(dataSize));
+    }
+    return problems;
+}
+
+} // namespace detail
 } // namespace vorn

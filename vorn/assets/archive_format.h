@@ -7,13 +7,13 @@
 // minor ("NONE" for none), start offset, end offset (one past the last byte).
 #include <cstdint>
 #include <string>
-#include <vector>
 
 namespace vorn {
 
-extern const char* const kArchiveExtension; // ".vrk"
-extern const char* const kArchiveNone;      // "NONE"
+/// File name extension of archives (".vrk").
+extern const char* const kArchiveExtension;
 
+/// One usable line of an archive directory.
 struct ArchiveEntry {
     std::string name;
     std::string platform;      // empty for "NONE"
@@ -22,18 +22,8 @@ struct ArchiveEntry {
     int64_t start = 0;
     int64_t end = 0;
 
+    /// Number of bytes from start to end.
     int64_t Size() const { return end - start; }
 };
-
-// Reads the six fields of one directory line; false when any is missing or an offset
-// is not a number. Names and values keep the case they were written in.
-bool ParseArchiveLine(const std::string& line, ArchiveEntry& entry);
-
-// True when the entry's bytes lie inside a data region of the given size and do not
-// run backwards.
-bool ArchiveEntryInRange(const ArchiveEntry& entry, int64_t dataSize);
-
-// The directory text split at byte 10 (a final line without a line end is kept).
-std::vector<std::string> SplitArchiveLines(const std::string& directory);
 
 } // namespace vorn

@@ -4,7 +4,7 @@
 #include <fstream>
 #include <iterator>
 
-#include <vorn/assets/archive_format.h>
+#include <vorn/assets/detail/archive_directory.h>
 #include <vorn/util/stream.h>
 
 namespace vorn {
@@ -18,7 +18,7 @@ std::string FieldProblem(const std::string& what, const std::string& value, bool
 {
     if (value.empty())
         return required ? what + " is empty" : std::string();
-    if (value == kArchiveNone)
+    if (value == detail::kArchiveNone)
         return what + " \"NONE\" would be read as none";
     for (unsigned char c : value)
         if (c <= ' ' || c == 127)
@@ -28,7 +28,7 @@ std::string FieldProblem(const std::string& what, const std::string& value, bool
 
 std::string DirectoryField(const std::string& value)
 {
-    return value.empty() ? std::string(kArchiveNone) : value;
+    return value.empty() ? std::string(detail::kArchiveNone) : value;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 
 namespace vorn {
 
+/// Builds archive files that ArchiveAssetLoader reads.
 class ArchiveWriter {
 public:
     // Adds one asset. Empty platform or languages mean none. Every value must be one
@@ -20,10 +21,12 @@ public:
                          const std::string& languageMajor, const std::string& languageMinor,
                          const std::string& path, std::string& error);
 
+    /// How many assets were added.
     size_t GetCount() const { return m_entries.size(); }
 
-    // Writes the archive: header, data, directory.
+    /// Writes the archive: header, data, directory.
     bool Write(std::ostream& out, std::string& error) const;
+    /// Writes the archive to a file, replacing it.
     bool WriteFile(const std::string& path, std::string& error) const;
 
 private:

@@ -7,6 +7,7 @@
 #include <wx/file.h>
 #include <wx/log.h>
 
+#include <vorn/assets/detail/asset_text.h>
 #include <vorn/assets/detail/file_search.h>
 #include <vorn/util/text.h>
 
@@ -33,25 +34,6 @@ bool Asset::IsEqual(const char* name, const char* platform, const char* language
 {
     return Folded(name) == m_name && Folded(platform) == m_platform &&
            Folded(languageMajor) == m_languageMajor && Folded(languageMinor) == m_languageMinor;
-}
-
-std::string ConvertAssetText(const unsigned char* data, int size)
-{
-    std::string text;
-    if (!data || size <= 0)
-        return text;
-    text.reserve(static_cast<size_t>(size));
-    for (int i = 0; i < size; ++i) {
-        const unsigned char c = data[i];
-        if (c == 13) {
-            text.push_back('\n');
-            if (i + 1 < size && data[i + 1] == 10)
-                ++i;
-        } else {
-            text.push_back(static_cast<char>(c));
-        }
-    }
-    return text;
 }
 
 FileAsset::FileAsset(const std::string& path) : m_path(path) {}
@@ -109,8 +91,7 @@ const char* FileAsset::GetTextPtr()
     if (!m_open)
         return nullptr;
     if (!m_textReady) {
-        m_text.clear();
-        m_text = ConvertAssetText(m_data.get(), m_size);
+        m_text = detail::ConvertAssetText(m_data.get(), m_size);
         m_textReady = true;
     }
     return m_text.c_str();
@@ -121,7 +102,7 @@ ArchiveAsset::ArchiveAsset(unsigned char* data, int size) : m_size(size), m_data
 const char* ArchiveAsset::GetTextPtr()
 {
     if (!m_textReady) {
-        m_text = ConvertAssetText(m_data, m_size);
+        m_text = detail::ConvertAssetText(m_data, m_size);
         m_textReady = true;
     }
     return m_text.c_str();

@@ -1,7 +1,13 @@
+// Set-up, the loader sequence, registration and selection, and clearing.
 #include <vorn/assets/asset_manager.h>
 
 #include <vorn/assets/asset.h>
 #include <vorn/assets/asset_loader.h>
+#include <vorn/assets/detail/asset_caches.h>
+#include <vorn/assets/detail/asset_registry.h>
+#include <vorn/assets/detail/asset_text.h>
+#include <vorn/assets/detail/script_runner.h>
+#include <vorn/util/diagnostics.h>
 #include <vorn/util/text.h>
 
 namespace vorn {
@@ -13,25 +19,15 @@ std::string Folded(const char* text)
     return ToLower(text ? text : "");
 }
 
-struct Triple {
-    const std::string& platform;
-    const std::string& major;
-    const std::string& minor;
-};
-
-bool HasTriple(const Asset& asset, const std::string& platform, const std::string& major,
-               const std::string& minor)
-{
-    return asset.GetPlatform() == platform && asset.GetLanguageMajor() == major &&
-           asset.GetLanguageMinor() == minor;
-}
-
-const std::string kGeneric = "generic";
-const std::string kNone;
-
 } // namespace
 
-AssetManager::AssetManager() = default;
+AssetManager::AssetManager()
+    : m_registry(std::make_unique<detail::AssetRegistry>()),
+      m_messages(std::make_unique<detail::MessageDatabase>()),
+      m_caches(std::make_unique<detail::AssetCaches>()),
+      m_scripts(std::make_unique<detail::ScriptRunner>(*this))
+{
+}
 
 AssetManager::~AssetManager()
 {
@@ -64,7 +60,7 @@ bool AssetManager::SetAssetLoader(AssetLoader* loader)
 {
     if (!loader)
         return false;
-    m_loaders.push_back(loader);
+    m_loaders.emplace_back(loader);
     return true;
 }
 
@@ -72,102 +68,71 @@ bool AssetManager::LoadAssets()
 {
     if (m_loaders.empty())
         return false;
-    for (AssetLoader* loader : m_loaders) {
-        if (!loader->Open())
-            return false;
-        if (!loader->LoadResources(*this))
-            return false;
+    bool all = true;
+    for (const auto& loader : m_loaders) {
+        if (loader->Open() && loader->LoadResources(*this))
+            continue;
+        // One broken source (a damaged patch archive) must not take the whole skin down.
+        all = false;
+        WarningMessage("Asset Loader", "Skipped " + loader->GetFailureReason());
     }
-    return true;
+    return all;
 }
 
 bool AssetManager::SetAsset(Asset* asset)
 {
     if (!asset)
         return false;
-    const std::string name = asset->GetName();
-    const std::string platform = asset->GetPlatform();
-    const std::string major = asset->GetLanguageMajor();
-    const std::string minor = asset->GetLanguageMinor();
-    auto range = m_assets.equal_range(name);
-    for (auto it = range.first; it != range.second; ++it) {
-        if (it->second->IsEqual(name.c_str(), platform.c_str(), major.c_str(), minor.c_str())) {
-            delete it->second;
-            m_assets.erase(it);
-            break;
-        }
-    }
-    m_assets.emplace_hint(m_assets.upper_bound(name), name, asset);
+    m_registry->Add(std::unique_ptr<Asset>(asset));
     return true;
 }
 
 bool AssetManager::GetAsset(const char* name, Asset*& out)
 {
-    const std::string folded = Folded(name);
-    return GetBestAsset(out, folded.c_str(), m_platform.c_str(), m_languageMajor.c_str(),
-                        m_languageMinor.c_str());
+    return GetBestAsset(out, name, m_platform.c_str(), m_languageMajor.c_str(), m_languageMinor.c_str());
 }
-
-namespace {
-
-// The seven (platform, major, minor) triples in order of preference.
-std::vector<Triple> PreferenceTiers(const std::string& p, const std::string& l, const std::string& m)
-{
-    return {{p, l, m},           {kGeneric, l, m},         {p, l, kNone},        {kGeneric, l, kNone},
-            {p, kNone, kNone},   {kGeneric, kNone, kNone}, {kNone, kNone, kNone}};
-}
-
-} // namespace
 
 bool AssetManager::GetBestAsset(Asset*& out, const char* name, const char* platform,
                                 const char* languageMajor, const char* languageMinor)
 {
-    const std::string key = Folded(name);
-    const std::string p = Folded(platform), l = Folded(languageMajor), m = Folded(languageMinor);
-    const auto range = m_assets.equal_range(key);
-    for (const Triple& tier : PreferenceTiers(p, l, m)) {
-        for (auto it = range.first; it != range.second; ++it) {
-            if (HasTriple(*it->second, tier.platform, tier.major, tier.minor)) {
-                out = it->second;
-                return true;
-            }
-        }
-    }
-    return false;
+    Asset* found = m_registry->FindBest(Folded(name), Folded(platform), Folded(languageMajor),
+                                        Folded(languageMinor));
+    if (found)
+        out = found;
+    return found != nullptr;
 }
 
 bool AssetManager::GetAllAssets(const char* name, std::vector<Asset*>& out)
 {
-    const std::string key = Folded(name);
-    const auto range = m_assets.equal_range(key);
-    const std::vector<Triple> tiers = PreferenceTiers(m_platform, m_languageMajor, m_languageMinor);
-    for (auto it = range.first; it != range.second; ++it) {
-        for (const Triple& tier : tiers) {
-            if (HasTriple(*it->second, tier.platform, tier.major, tier.minor)) {
-                out.push_back(it->second);
-                break;
-            }
-        }
-    }
-    return range.first != range.second;
+    return m_registry->FindAll(Folded(name), m_platform, m_languageMajor, m_languageMinor, out);
+}
+
+size_t AssetManager::GetAssetCount() const
+{
+    return m_registry->Count();
+}
+
+const std::string& AssetManager::GetCurrentScriptName() const
+{
+    return m_scripts->CurrentName();
 }
 
 void AssetManager::ClearAssets()
 {
-    for (auto& entry : m_assets)
-        delete entry.second;
-    m_assets.clear();
-    for (AssetLoader* loader : m_loaders)
-        delete loader;
-    m_loaders.clear();
+    m_registry->Clear();
+    m_loaders.clear(); // frees the archives' data regions
 }
 
 void AssetManager::CloseAll()
 {
-    for (auto& entry : m_assets)
-        entry.second->Close();
-    for (AssetLoader* loader : m_loaders)
+    m_registry->CloseAll();
+    for (const auto& loader : m_loaders)
         loader->Close();
+}
+
+void AssetManager::ClearCaches()
+{
+    m_caches->Clear();
 }
 
 void AssetManager::Clear()

@@ -2,61 +2,16 @@
 #include <vorn/assets/asset_manager.h>
 
 #include <cstring>
-#include <memory>
 
 #include <wx/log.h>
 #include <wx/mstream.h>
 
 #include <vorn/assets/asset.h>
-#include <vorn/assets/image_script.h>
+#include <vorn/assets/detail/script_runner.h>
 #include <vorn/util/diagnostics.h>
-#include <vorn/util/text.h>
 #include <vorn/util/wx_image_convert.h>
 
 namespace vorn {
-
-// Marks a script as running for its lifetime: it becomes the current script name (the
-// one error messages carry), and a script that is already running is refused, so that
-// a script using itself, directly or through others, fails instead of recursing. Once
-// entered, the script's text is loaded; Ready() says both went well.
-class AssetManager::ScriptScope {
-public:
-    ScriptScope(AssetManager& manager, const char* name)
-        : m_manager(manager), m_previous(manager.m_currentScriptName)
-    {
-        const std::string folded = ToLower(name ? name : "");
-        for (const std::string& running : manager.m_runningScripts) {
-            if (running == folded) {
-                dprintf("Image script %s uses itself\n", folded.c_str());
-                return;
-            }
-        }
-        manager.m_runningScripts.push_back(folded);
-        manager.m_currentScriptName = name ? name : "";
-        m_entered = true;
-        m_loaded = manager.LoadText(name, m_text);
-    }
-    ~ScriptScope()
-    {
-        if (!m_entered)
-            return;
-        m_manager.m_runningScripts.pop_back();
-        m_manager.m_currentScriptName = m_previous;
-    }
-    bool Entered() const { return m_entered; }
-    bool Ready() const { return m_entered && m_loaded; }
-    std::string& Text() { return m_text; }
-
-    ScriptScope(const ScriptScope&) = delete;
-    ScriptScope& operator=(const ScriptScope&) = delete;
-
-private:
-    AssetManager& m_manager;
-    std::string m_previous;
-    bool m_entered = false;
-    bool m_loaded = false;
-    std::string m_text;
-};
 
 namespace {
 
@@ -76,37 +31,28 @@ ImageKind KindOf(const char* name, bool anyCase)
     return ImageKind::Unknown;
 }
 
-bool ToBitmap(wxBitmap& bitmap, const wxImage& image)
+// Hands the bytes of the asset to `decode(data, size)`, never with no bytes, between
+// opening and closing it.
+template <class Decode>
+bool DecodeAssetBytes(Asset& asset, Decode decode)
 {
-    if (!image.IsOk())
+    asset.Open();
+    const unsigned char* data = asset.GetDataPtr();
+    const int size = asset.GetSize();
+    const bool ok = data && size > 0 && decode(data, static_cast<size_t>(size));
+    asset.Close();
+    return ok;
+}
+
+// Runs a set script and converts its states to the set's pixel type.
+template <class Set>
+bool LoadConvertedSet(detail::ScriptRunner& scripts, const char* name, Set& set)
+{
+    VornBitmapACache made;
+    if (!scripts.RunSet(name, made))
         return false;
-    bitmap = wxBitmap(image);
-    return bitmap.IsOk();
-}
-
-// One state image of a script's set in the pixel type of another set.
-bool MakeStateImage(const BitmapA& from, Bitmap& to) { return ConvertTo(to, from); }
-bool MakeStateImage(const BitmapA& from, wxImage& to) { return ConvertTo(to, from); }
-bool MakeStateImage(const BitmapA& from, wxBitmap& to)
-{
-    wxImage image;
-    return ConvertTo(image, from) && ToBitmap(to, image);
-}
-
-template <class T, class Set>
-void FillSetFrom(const VornBitmapACache& from, Set& to)
-{
-    to.Clear();
-    std::vector<VORNIMAGETYPE> states;
-    from.GetStates(states);
-    for (VORNIMAGETYPE state : states) {
-        const BitmapA* source = nullptr;
-        if (!from.GetImage(state, source))
-            continue;
-        std::unique_ptr<T> image(new T);
-        if (MakeStateImage(*source, *image))
-            to.AssignImageOwn(state, image.release());
-    }
+    detail::ConvertSet(made, set);
+    return true;
 }
 
 } // namespace
@@ -132,7 +78,7 @@ bool AssetManager::LoadImage(const char* name, wxImage& image)
 bool AssetManager::LoadImage(const char* name, wxBitmap& bitmap)
 {
     wxImage image;
-    return LoadImage(name, image) && ToBitmap(bitmap, image);
+    return LoadImage(name, image) && detail::ToBitmap(bitmap, image);
 }
 
 bool AssetManager::LoadBitmap(const char* name, wxBitmap& bitmap)
@@ -157,22 +103,15 @@ bool AssetManager::LoadImage(const char* name, BitmapA& bitmap)
 
 bool AssetManager::LoadImageDirect(const char* name, wxImage& image)
 {
-    Asset* asset = nullptr;
-    if (!GetAsset(name, asset)) {
-        image.Destroy();
-        return false;
-    }
     image.Destroy();
-    asset->Open();
-    const unsigned char* data = asset->GetDataPtr();
-    const int size = asset->GetSize();
-    bool ok = false;
-    if (data && size > 0) {
+    Asset* asset = nullptr;
+    if (!GetAsset(name, asset))
+        return false;
+    const bool ok = DecodeAssetBytes(*asset, [&](const unsigned char* data, size_t size) {
         wxLogNull quiet; // the warning below tells the user
-        wxMemoryInputStream stream(data, static_cast<size_t>(size));
-        ok = image.LoadFile(stream, wxBITMAP_TYPE_PNG) && image.IsOk();
-    }
-    asset->Close();
+        wxMemoryInputStream stream(data, size);
+        return image.LoadFile(stream, wxBITMAP_TYPE_PNG) && image.IsOk();
+    });
     if (!ok) {
         image.Destroy();
         const std::string text = std::string("Failed because the file was corrupt [") + name + "]";
@@ -192,142 +131,52 @@ bool AssetManager::LoadImageDirect(const char* name, BitmapA& bitmap)
     Asset* asset = nullptr;
     if (!GetAsset(name, asset))
         return false;
-    asset->Open();
-    const unsigned char* data = asset->GetDataPtr();
-    const int size = asset->GetSize();
-    const bool ok = data && size > 0 && LoadBitmapADecode(data, static_cast<size_t>(size), bitmap);
-    asset->Close();
-    return ok;
-}
-
-bool AssetManager::RunImageScript(const char* name, BitmapA& image)
-{
-    ScriptScope script(*this, name);
-    if (!script.Ready())
-        return false;
-    image.Clear();
-    ImageScriptTargets targets;
-    targets.image = &image;
-    ImageScriptRunner runner(*this, m_currentScriptName);
-    if (runner.Run(script.Text(), targets) == ImageScriptResult::Failed)
-        return false;
-    return !image.IsEmpty(); // a script that never assigned its image made none
+    return DecodeAssetBytes(*asset, [&](const unsigned char* data, size_t size) {
+        return LoadBitmapADecode(data, size, bitmap);
+    });
 }
 
 bool AssetManager::LoadImageFromScript(const char* name, wxImage& image)
 {
     BitmapA result;
-    return RunImageScript(name, result) && ConvertTo(image, result);
+    return m_scripts->RunImage(name, result) && ConvertTo(image, result);
 }
 
 bool AssetManager::LoadImageFromScript(const char* name, Bitmap& bitmap)
 {
     bitmap.Clear();
     BitmapA result;
-    return RunImageScript(name, result) && ConvertTo(bitmap, result);
+    return m_scripts->RunImage(name, result) && ConvertTo(bitmap, result);
 }
 
 bool AssetManager::LoadImageFromScript(const char* name, BitmapA& bitmap)
 {
-    return RunImageScript(name, bitmap);
-}
-
-bool AssetManager::RunSetScript(const char* name, VornBitmapACache& set)
-{
-    ScriptScope script(*this, name);
-    if (!script.Ready())
-        return false;
-    return LoadImagesFromScript(script.Text(), set);
+    return m_scripts->RunImage(name, bitmap);
 }
 
 bool AssetManager::LoadImagesFromScript(std::string& text, VornBitmapACache& set)
 {
-    set.Clear();
-    ImageScriptTargets targets;
-    targets.set = &set;
-    ImageScriptRunner runner(*this, m_currentScriptName);
-    return runner.Run(text, targets) != ImageScriptResult::Failed;
-}
-
-template <class T, class Set>
-bool AssetManager::LoadImagesAs(const char* name, Set& set)
-{
-    VornBitmapACache made;
-    if (!RunSetScript(name, made))
-        return false;
-    FillSetFrom<T>(made, set);
-    return true;
+    return m_scripts->RunSetText(text, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornBitmapACache& set)
 {
-    return RunSetScript(name, set);
+    return m_scripts->RunSet(name, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornBitmapCache& set)
 {
-    return LoadImagesAs<Bitmap>(name, set);
+    return LoadConvertedSet(*m_scripts, name, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornwxImageCache& set)
 {
-    return LoadImagesAs<wxImage>(name, set);
+    return LoadConvertedSet(*m_scripts, name, set);
 }
 
 bool AssetManager::LoadImages(const char* name, VornwxBitmapCache& set)
 {
-    return LoadImagesAs<wxBitmap>(name, set);
-}
-
-bool AssetManager::LoadEditWidget(const char* name, wxBitmap& bitmap, VornEditInfo& info)
-{
-    ScriptScope script(*this, name);
-    if (!script.Ready())
-        return false;
-    info.x = -999;
-    BitmapA image;
-    ImageScriptTargets targets;
-    targets.image = &image;
-    targets.edit = &info;
-    ImageScriptRunner runner(*this, m_currentScriptName);
-    runner.Run(script.Text(), targets);
-    if (info.x == -999) {
-        runner.FillErrorPicture();
-        WarningMessage("Create Edit Widget", "Didn't find any edit widget data");
-        return false;
-    }
-    wxImage converted;
-    return ConvertTo(converted, image) && ToBitmap(bitmap, converted);
-}
-
-bool AssetManager::LoadListBox(const char* name, OldVornListBoxInfo& info)
-{
-    ScriptScope script(*this, name);
-    if (!script.Entered())
-        return false;
-    SetSpecialInfo(&info);
-    if (!script.Ready()) {
-        SetSpecialInfo(nullptr);
-        return false;
-    }
-    info.x = -999;
-    VornBitmapACache made;
-    ImageScriptTargets targets;
-    targets.set = &made;
-    targets.listBox = &info;
-    ImageScriptRunner runner(*this, m_currentScriptName);
-    const ImageScriptResult result = runner.Run(script.Text(), targets);
-    SetSpecialInfo(nullptr);
-    if (info.x == -999) {
-        runner.FillErrorPicture();
-        WarningMessage("Create List Box", "Didn't find any text widget data");
-        return false;
-    }
-    if (result == ImageScriptResult::Failed)
-        return false;
-    if (info.imageCache)
-        FillSetFrom<wxBitmap>(made, *info.imageCache);
-    return true;
+    return LoadConvertedSet(*m_scripts, name, set);
 }
 
 } // namespace vorn

@@ -1,47 +1,15 @@
 // Texts, menu texts, messages, and the colour and font databases of AssetManager.
 #include <vorn/assets/asset_manager.h>
 
-#include <sstream>
-
-#include <vorn/assets/asset.h>
+#include <vorn/assets/detail/asset_text.h>
 #include <vorn/util/diagnostics.h>
 
 namespace vorn {
 
-namespace {
-
-// Asset texts are UTF-8 where they are not plain ASCII; other bytes are taken as Latin-1
-// rather than lost.
-wxString ToWx(const char* bytes, size_t length)
-{
-    if (length == 0)
-        return wxString();
-    wxString text = wxString::FromUTF8(bytes, length);
-    if (text.empty())
-        text = wxString(bytes, wxConvISO8859_1, length);
-    return text;
-}
-
-void DropLastCharacter(std::string& line)
-{
-    if (!line.empty())
-        line.pop_back();
-}
-
-} // namespace
-
 bool AssetManager::LoadText(const char* name, std::string& text)
 {
     Asset* asset = nullptr;
-    if (!GetAsset(name, asset))
-        return false;
-    asset->Open();
-    const char* converted = asset->GetTextPtr();
-    const bool ok = converted != nullptr;
-    if (ok)
-        text = converted;
-    asset->Close();
-    return ok;
+    return GetAsset(name, asset) && detail::ReadAssetText(*asset, text);
 }
 
 bool AssetManager::LoadText(const char* name, wxString& text)
@@ -49,7 +17,7 @@ bool AssetManager::LoadText(const char* name, wxString& text)
     std::string narrow;
     if (!LoadText(name, narrow))
         return false;
-    text = ToWx(narrow.data(), narrow.size());
+    text = detail::AssetTextToWx(narrow);
     return true;
 }
 
@@ -58,19 +26,7 @@ bool AssetManager::LoadMenuText(const char* name, std::vector<MENUITEM>& items)
     std::string text;
     if (!LoadText(name, text))
         return false;
-    std::istringstream in(text);
-    while (in.good()) {
-        int id = 0;
-        if (!(in >> id))
-            break;
-        char label[100];
-        in.get(label, sizeof label, '\n'); // at most 99 characters; the line end stays
-        const std::streamsize count = in.gcount();
-        if (count == 0)
-            break;
-        if (count >= 2 && !in.fail())
-            items.push_back({id, ToWx(label + 1, static_cast<size_t>(count - 1))});
-    }
+    detail::ParseMenuText(text, items);
     return true;
 }
 
@@ -79,42 +35,28 @@ bool AssetManager::LoadMessages(const char* name)
     std::string text;
     if (!LoadText(name, text))
         return false;
-    std::istringstream in(text);
-    std::string key, message;
-    while (std::getline(in, key)) {
-        DropLastCharacter(key);
-        if (key == "FINISH")
-            return true;
-        if (!std::getline(in, message))
-            break;
-        DropLastCharacter(message);
-        SetMessage(key, message);
-    }
+    m_messages->AddFromText(text);
     return true;
 }
 
 bool AssetManager::SetMessage(std::string& key, std::string& text)
 {
-    return m_messages.emplace(key, text).second;
+    return m_messages->Set(key, text);
 }
 
 std::string AssetManager::GetMessage(const std::string& key)
 {
-    const auto it = m_messages.find(key);
-    if (it != m_messages.end())
-        return it->second;
-    dprintf("WARNING : Message *%s* not translated\n", key.c_str());
-    return key;
+    return m_messages->Get(key);
 }
 
 std::string AssetManager::GetMessage(const char* key)
 {
-    return GetMessage(std::string(key ? key : ""));
+    return m_messages->Get(key ? key : "");
 }
 
 void AssetManager::ClearMessageDatabase()
 {
-    m_messages.clear();
+    m_messages->Clear();
 }
 
 bool AssetManager::SetColour(const std::string& name, int red, int green, int blue, int alpha)
@@ -150,9 +92,7 @@ void AssetManager::ClearColourDatabase()
 bool AssetManager::LoadColourData(const char* assetName)
 {
     std::string text;
-    if (!LoadText(assetName, text))
-        return false;
-    return m_colours.RunScript(text);
+    return LoadText(assetName, text) && m_colours.RunScript(text);
 }
 
 bool AssetManager::SetFont(const std::string& name, wxFont& font)
@@ -179,9 +119,7 @@ bool AssetManager::LoadFontData(const char* assetName)
 {
     dprintf("%s\n", assetName ? assetName : "");
     std::string text;
-    if (!LoadText(assetName, text))
-        return false;
-    return m_fonts.RunScript(text);
+    return LoadText(assetName, text) && m_fonts.RunScript(text);
 }
 
 } // namespace vorn

@@ -10,6 +10,11 @@ namespace vorn {
 
 AssetLoader::~AssetLoader() = default;
 
+std::string AssetLoader::GetFailureReason() const
+{
+    return "an asset source that failed to load";
+}
+
 bool FileAssetLoader::Init(const std::string& root)
 {
     if (root.size() < 2)
@@ -55,8 +60,6 @@ bool FileAssetLoader::LoadResources(AssetManager& manager)
 void FileAssetLoader::ScanPass(AssetManager& manager, const std::string& pattern, const char* platform,
                                const char* languageMajor, const char* languageMinor)
 {
-    if (!detail::SearchDirectoryExists(pattern))
-        return;
     for (const std::string& path : detail::FindFiles(pattern)) {
         wxString base, ext;
         wxFileName::SplitPath(detail::PathToWx(path), nullptr, &base, &ext);

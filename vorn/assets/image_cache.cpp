@@ -2,6 +2,8 @@
 
 #include <wx/dcmemory.h>
 
+#include <vorn/util/detail/blit.h>
+
 namespace vorn {
 
 template class VornImageCache<Bitmap>;
@@ -54,10 +56,8 @@ wxBitmap* VornwxBitmapCache::MakeImageFromWallpaper(WallpaperImageInfo<wxBitmap>
         return nullptr;
     wxBitmap* image = new wxBitmap(info.width, info.height, info.wallpaper->GetDepth());
     {
-        wxMemoryDC from;
-        from.SelectObjectAsSource(*info.wallpaper);
         wxMemoryDC to(*image);
-        to.Blit(0, 0, info.width, info.height, &from, info.x, info.y);
+        detail::BlitBitmap(to, 0, 0, info.width, info.height, *info.wallpaper, info.x, info.y);
     }
     return image;
 }

@@ -14,17 +14,19 @@ class VornBitmapACache;
 struct VornEditInfo;
 struct OldVornListBoxInfo;
 
-// Raised by a command to abort a run; the run recovers with the error picture.
+/// Raised by a command to abort a run; the run recovers with the error picture.
 class ParseError {
 public:
+    /// An error with its message.
     explicit ParseError(std::string message) : m_message(std::move(message)) {}
+    /// The message shown to the skin author.
     const std::string& GetMessage() const { return m_message; }
 
 private:
     std::string m_message;
 };
 
-// Where a run puts what it makes. A run has either an image or a set target.
+/// Where a run puts what it makes. A run has either an image or a set target.
 struct ImageScriptTargets {
     BitmapA* image = nullptr;
     VornBitmapACache* set = nullptr;
@@ -38,19 +40,22 @@ enum class ImageScriptResult {
     Recovered, // a command failed: the target holds the error picture
 };
 
+/// Runs one image script into its targets.
 class ImageScriptRunner {
 public:
-    // scriptName is appended to error messages when not empty.
+    /// scriptName is appended to error messages when not empty.
     ImageScriptRunner(AssetManager& manager, const std::string& scriptName);
     ~ImageScriptRunner();
 
+    /// Runs the text; a failing command ends in the error picture and a warning.
     ImageScriptResult Run(const std::string& text, const ImageScriptTargets& targets);
 
-    // Fills the target with the error picture (nothing when no working image was made).
+    /// Fills the target with the error picture (nothing when no working image was made).
     void FillErrorPicture();
 
-    // The last command error and the line it was on (1 is the size line); 0 when none.
+    /// The last command error and the line it was on (1 is the size line); 0 when none.
     const std::string& GetError() const { return m_error; }
+    /// The line of the last command error, 0 when none.
     int GetErrorLine() const { return m_errorLine; }
 
     enum ImageType { kNoType = 0, kRgb = 1, kRgba = 2, kGui8 = 3 };

@@ -9,8 +9,8 @@ namespace vorn {
 
 class VornwxBitmapCache;
 
-// Edit-box skin, filled by the script's "edit" line. The widget image is x + width wide
-// and y + height high.
+/// Edit-box skin, filled by the script's "edit" line. The widget image is x + width wide
+/// and y + height high.
 struct VornEditInfo {
     int x = 0;      // text area inside the widget image
     int y = 0;
@@ -22,8 +22,8 @@ struct VornEditInfo {
     wxFont font = wxNullFont;  // wxNullFont when the skin names none
 };
 
-// What list-box controls get (LoadListBoxCached): the skin values, with the image set
-// shared with the manager's cache.
+/// What list-box controls get (LoadListBoxCached): the skin values, with the image set
+/// shared with the manager's cache.
 struct VornListBoxInfo {
     VornwxBitmapCache* imageCache = nullptr;
     int x = 0; // text area
@@ -41,9 +41,10 @@ struct VornListBoxInfo {
     const wxBitmap* scrollDown = nullptr;
 };
 
-// The record a list-box script fills (through "lbText", "lbExpand" and "lbSelDot"); the
-// cache keeps it and hands out its VornListBoxInfo part.
+/// The record a list-box script fills (through "lbText", "lbExpand" and "lbSelDot"); the
+/// cache keeps it and hands out its VornListBoxInfo part.
 struct OldVornListBoxInfo : VornListBoxInfo {
+    /// A record whose text area is not set yet.
     OldVornListBoxInfo() { x = -999; } // -999 until an "lbText" line is seen
     bool ownsImageCache = false;
 };

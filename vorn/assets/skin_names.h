@@ -143,7 +143,7 @@ enum class SkinAssetKind {
     MessageText,  // LoadMessages
 };
 
-// A bit per image state (VORNIMAGETYPE 2..9), for SkinAssetName::states.
+/// A bit per image state (VORNIMAGETYPE 2..9), for SkinAssetName::states.
 constexpr unsigned SkinStateBit(int state) { return 1u << state; }
 constexpr unsigned kSkinAllStates = 0x3fcu; // states 2 to 9
 
@@ -151,6 +151,7 @@ constexpr unsigned kSkinAllStates = 0x3fcu; // states 2 to 9
 // for controls whose images the host passes in; the library never looks these up).
 enum class SkinNameOrigin { Library, Skin, Host };
 
+/// One name the library or a host looks up, with what its load needs.
 struct SkinAssetName {
     const char* name;
     SkinAssetKind kind;
@@ -161,15 +162,15 @@ struct SkinAssetName {
     const char* use; // who reads it
 };
 
-// Every name, library look-ups first, then the database scripts, then the host looks.
+/// Every name, library look-ups first, then the database scripts, then the host looks.
 const std::vector<SkinAssetName>& SkinAssetNames();
-// The entry of a name: colour and font keys compare exactly, file names ignoring case
-// (as the asset manager folds them). Null for an unknown name.
+/// The entry of a name: colour and font keys compare exactly, file names ignoring case
+/// (as the asset manager folds them). Null for an unknown name.
 const SkinAssetName* FindSkinAssetName(const std::string& name);
-// "colour", "font", "wxBitmap image", "BitmapA image", "image set", "edit skin",
-// "list-box skin", "colour script", "font script", "message text".
+/// "colour", "font", "wxBitmap image", "BitmapA image", "image set", "edit skin",
+/// "list-box skin", "colour script", "font script", "message text".
 const char* SkinAssetKindName(SkinAssetKind kind);
-// True for the kinds stored as files (not database keys).
+/// True for the kinds stored as files (not database keys).
 bool IsSkinFileKind(SkinAssetKind kind);
 
 } // namespace vorn

@@ -8,7 +8,10 @@ set(VORN_ASSETS_SOURCES
   assets/asset_manager_images.cpp
   assets/asset_manager_text.cpp
   assets/file_asset_loader.cpp
+  assets/detail/asset_registry.cpp
+  assets/detail/asset_text.cpp
   assets/detail/file_search.cpp
+  assets/detail/script_runner.cpp
   assets/image_script.cpp
   assets/colour_database.cpp
   assets/font_database.cpp

@@ -5,7 +5,7 @@
 namespace vorn {
 
 VornwxBitmapWallpaper::VornwxBitmapWallpaper()
-    : m_bitmap(new wxBitmap(kSize, kSize, wxBITMAP_SCREEN_DEPTH))
+    : m_bitmap(std::make_unique<wxBitmap>(kSize, kSize, wxBITMAP_SCREEN_DEPTH))
 {
     // A fresh platform bitmap holds whatever memory it got; make the free space defined.
     wxMemoryDC dc(*m_bitmap);
@@ -13,7 +13,7 @@ VornwxBitmapWallpaper::VornwxBitmapWallpaper()
     dc.Clear();
 }
 
-VornwxBitmapWallpaper::~VornwxBitmapWallpaper() { delete m_bitmap; }
+VornwxBitmapWallpaper::~VornwxBitmapWallpaper() = default;
 
 bool VornwxBitmapWallpaper::AddImage(const wxBitmap* image, WallpaperImageInfo<wxBitmap>& info)
 {
@@ -43,7 +43,7 @@ bool VornwxBitmapWallpaper::AddImage(const wxBitmap* image, WallpaperImageInfo<w
     }
     if (y + height > m_lowestBottom)
         m_lowestBottom = y + height;
-    info = WallpaperImageInfo<wxBitmap>(x, y, width, height, m_bitmap);
+    info = WallpaperImageInfo<wxBitmap>(x, y, width, height, m_bitmap.get());
     m_placed.push_back(info);
     return true;
 }
@@ -55,16 +55,16 @@ bool WallpaperBitmapHolder::AddImage(const wxBitmap* image, WallpaperImageInfo<w
     if (!image || !image->IsOk())
         return false;
     if (image->GetWidth() > VornwxBitmapWallpaper::kSize || image->GetHeight() > VornwxBitmapWallpaper::kSize) {
-        wxBitmap* alone = new wxBitmap(*image); // shares the image's data
-        m_oversize.push_back(alone);
+        m_oversize.push_back(std::make_unique<wxBitmap>(*image)); // shares the image's data
+        const wxBitmap* alone = m_oversize.back().get();
         info = WallpaperImageInfo<wxBitmap>(0, 0, alone->GetWidth(), alone->GetHeight(), alone);
         return true;
     }
     if (m_wallpapers.empty())
-        m_wallpapers.push_back(new VornwxBitmapWallpaper);
+        m_wallpapers.push_back(std::make_unique<VornwxBitmapWallpaper>());
     if (m_wallpapers.back()->AddImage(image, info))
         return true;
-    m_wallpapers.push_back(new VornwxBitmapWallpaper);
+    m_wallpapers.push_back(std::make_unique<VornwxBitmapWallpaper>());
     return m_wallpapers.back()->AddImage(image, info);
 }
 
@@ -121,11 +121,7 @@ bool WallpaperBitmapHolder::GetImage(std::string name, WallpaperImageInfo<wxBitm
 
 void WallpaperBitmapHolder::ClearAll()
 {
-    for (VornwxBitmapWallpaper* wallpaper : m_wallpapers)
-        delete wallpaper;
     m_wallpapers.clear();
-    for (wxBitmap* bitmap : m_oversize)
-        delete bitmap;
     m_oversize.clear();
     m_images.clear();
     m_caches.clear();

@@ -1,8 +1,9 @@
 #include <vorn/controls/angle_control.h>
 
-#include <vorn/controls/detail/angle_common.h>
+#include <cstdlib>
+
+#include <vorn/controls/detail/face_cache.h>
 #include <vorn/util/raster.h>
-#include <vorn/util/wx_image_filter.h>
 
 namespace vorn {
 
@@ -10,7 +11,7 @@ namespace vorn {
 // VornAngleControl
 
 // clang-format off
-wxBEGIN_EVENT_TABLE(VornAngleControl, VornControl)
+wxBEGIN_EVENT_TABLE(VornAngleControl, VornValueControl)
     EVT_PAINT(VornAngleControl::OnDialPaint)
 wxEND_EVENT_TABLE()
 // clang-format on
@@ -19,52 +20,46 @@ VornAngleControl::VornAngleControl() = default;
 
 VornAngleControl::VornAngleControl(int cx, int cy, int radius, int x, int y, int w, int h, wxWindow* parent,
                                    int id, VornControlGroupValue* group, long style)
-    : VornControl(x, y, w, h, parent, id, group, style)
 {
-    Setup(cx, cy, radius, group);
+    VornAngleControl::Create(cx, cy, radius, x, y, w, h, parent, id, group, style);
 }
 
 VornAngleControl::VornAngleControl(int cx, int cy, int radius, int x, int y, wxWindow* parent, int id,
                                    VornControlGroupValue* group, long style)
-    : VornControl(x, y, parent, id, group, style)
 {
-    Setup(cx, cy, radius, group);
+    CreateValueControl(x, y, parent, id, group, style);
+    Setup(cx, cy, radius);
 }
 
 bool VornAngleControl::Create(int cx, int cy, int radius, int x, int y, int w, int h, wxWindow* parent, int id,
                               VornControlGroupValue* group, long style)
 {
-    const bool ok = VornControl::Create(x, y, w, h, parent, id, group, style);
-    Setup(cx, cy, radius, group);
+    const bool ok = CreateValueControl(x, y, w, h, parent, id, group, style);
+    Setup(cx, cy, radius);
     return ok;
 }
 
-void VornAngleControl::Setup(int cx, int cy, int radius, VornControlGroupValue* group)
+void VornAngleControl::Setup(int cx, int cy, int radius)
 {
-    m_model.cx = cx;
-    m_model.cy = cy;
-    m_model.radius = radius;
-    m_valueGroup = group;
+    m_model.SetGeometry(cx, cy, radius);
     SetValue(0.0f, false);
 }
 
-VornControlGroupValue* VornAngleControl::GetGroup() { return m_valueGroup; }
-
 void VornAngleControl::GetCurPosition(int& x, int& y) const
 {
-    x = m_model.knobX;
-    y = m_model.knobY;
+    x = m_model.GetKnob().x;
+    y = m_model.GetKnob().y;
 }
 
 void VornAngleControl::GetCentre(int& x, int& y) const
 {
-    x = m_model.cx;
-    y = m_model.cy;
+    x = m_model.GetCentre().x;
+    y = m_model.GetCentre().y;
 }
 
 void VornAngleControl::SetZeroVal(double degrees)
 {
-    m_model.zero = degrees;
+    m_model.SetZero(degrees);
     SetValue(0.0f, false);
 }
 
@@ -72,39 +67,17 @@ void VornAngleControl::SetValue(float f, bool notify)
 {
     m_model.SetFraction(f);
     if (notify)
-        ReportValueChanging(*this, m_valueGroup, GetValue());
+        ReportValueChanging(GetValue());
     SetDirty();
     Refresh(false);
 }
 
-void VornAngleControl::SetValue(int x, int y)
+bool VornAngleControl::OnDragStep(int x, int y)
 {
     if (!m_model.Follow(x, y, GetMetaKey()))
-        return;
+        return false;
     SetDirty();
-    ReportValueChanging(*this, m_valueGroup, GetValue());
-}
-
-void VornAngleControl::OnMouseButton()
-{
-    if (!GetMouseDown())
-        m_drag.End(*this, m_valueGroup, GetValue());
-    else if (m_drag.Begin(*this, m_valueGroup))
-        m_model.Press();
-}
-
-void VornAngleControl::OnEnable(bool enabled)
-{
-    if (!enabled)
-        m_drag.End(*this, m_valueGroup, GetValue());
-}
-
-void VornAngleControl::OnMouseMove(int x, int y)
-{
-    if (!GetMouseDown() || !m_drag.IsActive())
-        return;
-    SetValue(x, y);
-    detail::DrawAtOnce(*this);
+    return true;
 }
 
 void VornAngleControl::OnDialPaint(wxPaintEvent& event)
@@ -123,7 +96,7 @@ void VornAngleControl::OnDraw(wxDC* dc)
     const wxColour blue("BLUE");
     dc->SetBrush(wxBrush(blue, wxBRUSHSTYLE_SOLID));
     dc->SetPen(wxPen(blue, 1, wxPENSTYLE_SOLID));
-    dc->DrawRectangle(m_model.knobX - 5, m_model.knobY - 5, 10, 10);
+    dc->DrawRectangle(m_model.GetKnob().x - 5, m_model.GetKnob().y - 5, 10, 10);
     RecalcState();
 }
 
@@ -132,15 +105,24 @@ void VornAngleControl::OnDraw(wxDC* dc)
 
 namespace {
 int HalfHeight(int h) { return static_cast<int>(h * 0.5); }
+// Room around the pointer's box for its smoothing and the hub over it.
+constexpr int kPointerMargin = 3;
 } // namespace
 
+// The face without the pointer, and the part the pointer crosses for each knob point.
+struct VornAngleControlB::Face {
+    wxBitmap bare;
+    wxImage buffer;
+    detail::PatchCache pointers;
+};
+
 VornAngleControlB::VornAngleControlB() = default;
+VornAngleControlB::~VornAngleControlB() = default;
 
 VornAngleControlB::VornAngleControlB(ColorA line, ColorA background, int x, int y, int w, int h, wxWindow* parent,
                                      int id, VornControlGroupValue* group, long style)
-    : VornAngleControl(w - HalfHeight(h), HalfHeight(h), HalfHeight(h), x, y, w, h, parent, id, group, style),
-      m_line(line), m_background(background), m_image(detail::MakeDrawingBuffer(w, h)), m_halfHeight(HalfHeight(h))
 {
+    VornAngleControlB::Create(line, background, x, y, w, h, parent, id, group, style);
 }
 
 bool VornAngleControlB::Create(ColorA line, ColorA background, int x, int y, int w, int h, wxWindow* parent,
@@ -149,29 +131,43 @@ bool VornAngleControlB::Create(ColorA line, ColorA background, int x, int y, int
     m_line = line;
     m_background = background;
     m_halfHeight = HalfHeight(h);
-    m_image = detail::MakeDrawingBuffer(w, h);
-    return VornAngleControl::Create(w - m_halfHeight, m_halfHeight, m_halfHeight, x, y, w, h, parent, id, group,
-                                    style);
+    const bool ok = VornAngleControl::Create(w - m_halfHeight, m_halfHeight, m_halfHeight, x, y, w, h, parent, id,
+                                             group, style);
+    m_face = std::make_unique<Face>();
+    if (w > 0 && h > 0) {
+        m_face->bare = detail::RenderFace(w, h, [&](Filter& target) { Paint(target, nullptr); });
+        m_face->buffer.Create(w, h);
+        // A knob point on each pixel of the circle's outline, a patch up to the radius square.
+        const int side = m_halfHeight + 2 * kPointerMargin + 2;
+        m_face->pointers.Reset(8 * m_halfHeight + 8, side, side);
+    }
+    return ok;
+}
+
+void VornAngleControlB::Paint(Filter& target, const DialPoint* knob) const
+{
+    const DialPoint c = m_model.GetCentre();
+    const int r = m_model.GetRadius();
+    vorn::Clear(target, m_background); // not wxWindow::Clear
+    DrawLine(AntiAlias(target), 0, m_halfHeight, static_cast<int>(r * 0.2 + (c.x - r)), m_halfHeight, m_line);
+    DrawCircle(target, c.x, c.y, static_cast<int>(r - r * 0.2), m_line, false);
+    if (knob)
+        DrawLine(AntiAlias(target), c.x, m_halfHeight, knob->x, knob->y, m_line);
+    DrawCircle(target, c.x, c.y, 2, m_line, true);
 }
 
 void VornAngleControlB::OnDraw(wxDC* dc)
 {
-    if (!m_image || !m_image->IsOk())
+    if (!m_face || !m_face->bare.IsOk())
         return;
-    {
-        FilterPtr filter = CreateFilter(*m_image);
-        if (!filter)
-            return;
-        const int cx = m_model.cx, cy = m_model.cy, r = m_model.radius;
-        vorn::Clear(filter, m_background); // not wxWindow::Clear
-        DrawLine(AntiAlias(*filter), 0, m_halfHeight, static_cast<int>(r * 0.2 + (cx - r)), m_halfHeight, m_line);
-        DrawCircle(filter, cx, cy, static_cast<int>(r - r * 0.2), m_line, false);
-        DrawLine(AntiAlias(*filter), cx, m_halfHeight, m_model.knobX, m_model.knobY, m_line);
-        DrawCircle(filter, cx, cy, 2, m_line, true);
-    }
-    detail::CopyImage(*dc, *m_image);
-    if (IsDirty())
-        RecalcState();
+    dc->DrawBitmap(m_face->bare, 0, 0, false);
+    const DialPoint c = m_model.GetCentre(), knob = m_model.GetKnob();
+    const wxRect box = wxRect(wxPoint(std::min(c.x, knob.x), std::min(c.y, knob.y)),
+                              wxSize(std::abs(knob.x - c.x) + 1, std::abs(knob.y - c.y) + 1))
+                           .Inflate(kPointerMargin);
+    const long key = (static_cast<long>(knob.y) + 32768) * 65536 + (knob.x + 32768);
+    m_face->pointers.Draw(*dc, key, box, m_face->buffer, [&](Filter& target) { Paint(target, &knob); });
+    RecalcIfDirty();
 }
 
 } // namespace vorn

@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include <vorn/util/extreme_helper.h>
+
 namespace vorn {
 
 namespace {
@@ -17,9 +19,16 @@ DialPoint PointAt(int cx, int cy, int length, double theta)
 }
 } // namespace
 
+void AngleDialModel::SetGeometry(int cx, int cy, int radius)
+{
+    m_cx = cx;
+    m_cy = cy;
+    m_radius = radius;
+}
+
 double AngleDialModel::GetValue() const
 {
-    double v = angle - zero / 360.0;
+    double v = m_angle - m_zero / 360.0;
     if (v < 0)
         v += 1.0;
     return v;
@@ -27,27 +36,27 @@ double AngleDialModel::GetValue() const
 
 void AngleDialModel::PlaceKnob()
 {
-    const DialPoint p = PointAt(cx, cy, radius, angle * 2.0 * kPi);
-    knobX = p.x;
-    knobY = p.y;
+    const DialPoint p = PointAt(m_cx, m_cy, m_radius, m_angle * 2.0 * kPi);
+    m_knobX = p.x;
+    m_knobY = p.y;
 }
 
 void AngleDialModel::SetFraction(float f)
 {
     if (!std::isfinite(f))
         f = 0.0f; // no direction to point at: the zero direction
-    double a = f + zero / 360.0;
+    double a = f + m_zero / 360.0;
     if (a > 1.0)
         a -= 1.0;
     if (!std::isfinite(a))
         a = 0.0; // nor is a zero direction that is no number: straight right
-    angle = static_cast<float>(a);
+    m_angle = static_cast<float>(a);
     PlaceKnob();
 }
 
 bool AngleDialModel::PointerTurns(int x, int y, double& turns) const
 {
-    const double dx = x - cx, dy = cy - y;
+    const double dx = x - m_cx, dy = m_cy - y;
     const double d = std::sqrt(dx * dx + dy * dy);
     if (!(d > 0.0))
         return false;
@@ -63,69 +72,62 @@ bool AngleDialModel::Follow(int x, int y, bool fine)
     if (!PointerTurns(x, y, a))
         return false;
     if (!fine) {
-        const double dx = x - cx, dy = cy - y;
+        const double dx = x - m_cx, dy = m_cy - y;
         const double d = std::sqrt(dx * dx + dy * dy);
-        angle = static_cast<float>(a);
-        knobX = static_cast<int>(cx + radius * (dx / d));
-        knobY = static_cast<int>(cy - radius * (dy / d));
+        m_angle = static_cast<float>(a);
+        m_knobX = static_cast<int>(m_cx + m_radius * (dx / d));
+        m_knobY = static_cast<int>(m_cy - m_radius * (dy / d));
         return true;
     }
     // Across the +x axis the pointer's direction jumps by a whole turn: take the previous
     // direction over with it so that the step stays small.
-    if (previous > 0.75 && a < 0.25)
-        previous -= 1.0;
-    else if (previous < 0.25 && a > 0.75)
-        previous += 1.0;
-    angle = static_cast<float>(angle - (previous - a) * 0.1);
-    previous = a;
+    if (m_previous > 0.75 && a < 0.25)
+        m_previous -= 1.0;
+    else if (m_previous < 0.25 && a > 0.75)
+        m_previous += 1.0;
+    m_angle = static_cast<float>(m_angle - (m_previous - a) * 0.1);
+    m_previous = a;
     PlaceKnob();
     return true;
 }
 
 void AngleClippersModel::Reset(int width, int height, int rangePixels)
 {
-    r = static_cast<int>(height / 2);
-    cx = width - r - 5;
-    cy = r;
-    value = 0.0;
-    position = 0;
-    range = 10 * rangePixels;
-    scale = 10;
-    last = 0;
+    *this = AngleClippersModel();
+    m_r = height / 2;
+    m_cx = width - m_r - 5;
+    m_cy = m_r;
+    m_range = 10 * rangePixels;
 }
 
 bool AngleClippersModel::SetValue(double v)
 {
-    if (!(v >= 0.0)) // also NaN
+    if (std::isnan(v))
         v = 0.0;
-    if (v > 1.0)
-        v = 1.0;
-    value = v;
+    ExtremeHelper::ClampValue(0.0, 1.0, v);
+    m_value = v;
     const double theta = v * kQuarterTurn;
-    inner = PointAt(cx, cy, GetArcRadius(), theta);
-    outer = PointAt(cx, cy, r, theta);
-    const int old = position;
-    position = static_cast<int>(range * v);
-    return position != old;
+    m_inner = PointAt(m_cx, m_cy, GetArcRadius(), theta);
+    m_outer = PointAt(m_cx, m_cy, m_r, theta);
+    const int old = m_position;
+    m_position = static_cast<int>(m_range * v);
+    return m_position != old;
 }
 
 bool AngleClippersModel::DragTo(int y, bool fine)
 {
-    long long d = static_cast<long long>(y) - last;
+    long long d = static_cast<long long>(y) - m_last;
     if (!fine)
-        d *= scale;
-    last = y;
-    long long p = position + d;
-    if (p > range)
-        p = range;
-    if (p < 0)
-        p = 0;
-    if (p == position)
+        d *= m_scale;
+    m_last = y;
+    long long p = m_position + d;
+    ExtremeHelper::ClampValue(0LL, static_cast<long long>(m_range), p);
+    if (p == m_position)
         return false;
     // The blades follow; the position stays the drag's own, since trunc(range * (p / range))
     // can fall one short of p.
-    SetValue(range > 0 ? static_cast<double>(p) / range : 0.0);
-    position = static_cast<int>(p);
+    SetValue(m_range > 0 ? static_cast<double>(p) / m_range : 0.0);
+    m_position = static_cast<int>(p);
     return true;
 }
 

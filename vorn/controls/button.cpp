@@ -91,18 +91,14 @@ bool VornButton::GetImageInfo(WallpaperImageInfo<wxBitmap>& info)
         info.wallpaper = nullptr;
         return false;
     }
-    if (IsDirty())
-        RecalcState();
+    RecalcIfDirty();
     return detail::FindButtonImage(m_cache, m_imageState, info);
 }
 
 void VornButton::OnDraw(wxDC* dc)
 {
-    if (IsDirty())
-        RecalcState();
-    WallpaperImageInfo<wxBitmap> info;
-    if (GetImageInfo(info))
-        detail::BlitButtonImage(dc, info);
+    RecalcIfDirty();
+    detail::DrawButtonImage(*dc, m_cache, m_imageState);
 }
 
 void VornButton::OnMouseButton()

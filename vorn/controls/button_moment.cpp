@@ -70,14 +70,12 @@ VornMomentBtn::VornMomentBtn(const VornwxBitmapCache* cache, int x, int y, wxWin
 VornMomentBtn::~VornMomentBtn()
 {
     StopTimer();
-    delete m_timer;
 }
 
 void VornMomentBtn::InitMoment(int firstDelay, int repeat)
 {
     StopTimer();
-    delete m_timer;
-    m_timer = new VornButtonTimer(this);
+    m_timer = std::make_unique<VornButtonTimer>(this);
     m_firstDelay = firstDelay;
     m_repeat = repeat;
 }

@@ -20,27 +20,35 @@
 
 namespace vorn {
 
-// Sent by moment buttons: flag true for the press, false for each repeat.
+/// Sent by moment buttons: flag true for the press, false for each repeat.
 class VornMomentHint : public VornControlHint {
 public:
+    /// A repeat hint.
     VornMomentHint() = default;
+    /// A hint for the press (true) or a repeat (false).
     explicit VornMomentHint(bool f) : flag(f) {}
+    /// Out of line, for the hint's type information.
     ~VornMomentHint() override;
     bool flag = false;
 };
 
-// Milliseconds since the last restart.
+/// Milliseconds since the last restart.
 class VornButtonClock {
 public:
+    /// Clocks are owned through this interface.
     virtual ~VornButtonClock();
+    /// Milliseconds since the last restart.
     virtual long Time() const = 0;
+    /// Starts counting from 0.
     virtual void Restart() = 0;
 };
 
-// The real clock: a wxStopWatch, running from construction.
+/// The real clock: a wxStopWatch, running from construction.
 class VornStopWatchClock : public VornButtonClock {
 public:
+    /// Milliseconds since the last restart.
     long Time() const override { return m_watch.Time(); }
+    /// Starts counting from 0.
     void Restart() override { m_watch.Start(); }
 
 private:
@@ -49,16 +57,23 @@ private:
 
 class VornMomentBtn;
 
+/// The moment button's repeat timer.
 class VornButtonTimer : public wxTimer {
 public:
+    /// A timer for the button, with a real clock.
     explicit VornButtonTimer(VornMomentBtn* owner);
+    /// One tick: rearms itself and reports the repeats.
     void Notify() override;
 
-    // Replaces the clock (the timer owns it) and restarts it; null keeps the current one.
+    /// Replaces the clock (the timer owns it) and restarts it; null keeps the current one.
     void SetClock(std::unique_ptr<VornButtonClock> clock);
+    /// The clock the ticks read.
     VornButtonClock& GetClock() { return *m_clock; }
+    /// Marks the next tick as the first of a press.
     void SetFirstTick(bool first) { m_firstTick = first; }
+    /// Whether the next tick is the first of a press.
     bool GetFirstTick() const { return m_firstTick; }
+    /// Milliseconds left over from the last tick.
     int GetCarry() const { return m_carry; }
 
     // How many repeats a tick reports: its n and the carry left for the next tick.
@@ -66,6 +81,7 @@ public:
         int n;
         int carry;
     };
+    /// The repeats of a tick `elapsed` ms after the previous one.
     static Repeats CountRepeats(long elapsed, int repeat);
 
 private:
@@ -75,35 +91,47 @@ private:
     bool m_firstTick = true;
 };
 
+/// A button that reports its press at once and then repeatedly while held.
 class VornMomentBtn : public VornButton {
 public:
+    /// No window yet: Create must follow.
     VornMomentBtn();
+    /// A moment button of the given size; repeats after firstDelay, then every repeat ms.
     VornMomentBtn(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
                   VornControlGroup* group, long style, int firstDelay, int repeat);
+    /// The same at the size of the set's images.
     VornMomentBtn(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id, VornControlGroup* group,
                   long style, int firstDelay, int repeat);
+    /// Stops the timer.
     ~VornMomentBtn() override;
 
+    /// Makes the window and the timer of a default-constructed button.
     virtual bool Create(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
                         VornControlGroup* group, long style, int firstDelay, int repeat);
+    /// The same, at the size of the set's images.
     virtual bool Create(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id,
                         VornControlGroup* group, long style, int firstDelay, int repeat);
 
-    VornButtonTimer* GetTimer() const { return m_timer; }
+    /// The repeat timer (null before Create).
+    VornButtonTimer* GetTimer() const { return m_timer.get(); }
+    /// Milliseconds from the press to the first repeat.
     int GetFirstDelay() const { return m_firstDelay; }
+    /// Milliseconds between repeats.
     int GetRepeat() const { return m_repeat; }
 
 protected:
+    /// The press reports and starts the timer; the release stops it.
     void OnMouseButton() override;
+    /// Disabling stops the timer.
     void OnEnable(bool enabled) override;
-    // Leaving releases the button through the control base; nothing more to do.
+    /// Leaving releases the button through the control base; nothing more to do.
     void OnMouseLeaving() override {}
 
 private:
     void InitMoment(int firstDelay, int repeat);
     void StopTimer();
 
-    VornButtonTimer* m_timer = nullptr;
+    std::unique_ptr<VornButtonTimer> m_timer;
     int m_firstDelay = 0;
     int m_repeat = 0;
 };

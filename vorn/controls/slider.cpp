@@ -1,28 +1,19 @@
 #include <vorn/controls/slider.h>
 
-#include <wx/dcclient.h>
+#include <algorithm>
+
 #include <wx/dcmemory.h>
 
-#include <vorn/framework/hints.h>
+#include <vorn/controls/detail/face_cache.h>
+#include <vorn/util/detail/blit.h>
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_colour.h>
-#include <vorn/util/wx_image_filter.h>
 
 namespace vorn {
 
 namespace {
 int BitmapWidth(const wxBitmap* b) { return b && b->IsOk() ? b->GetWidth() : 0; }
 int BitmapHeight(const wxBitmap* b) { return b && b->IsOk() ? b->GetHeight() : 0; }
-
-// Plain copy of a region of a bitmap, without mask.
-void CopyBitmap(wxDC& dc, const wxBitmap* bmp, int x, int y, int w, int h)
-{
-    if (!bmp || !bmp->IsOk() || w <= 0 || h <= 0)
-        return;
-    wxMemoryDC src;
-    src.SelectObjectAsSource(*bmp);
-    dc.Blit(x, y, w, h, &src, 0, 0, wxCOPY, false);
-}
 } // namespace
 
 // ---------------------------------------------------------------------------------------------
@@ -32,28 +23,20 @@ VornSlider::VornSlider() = default;
 
 VornSlider::VornSlider(int x, int y, int height, int width, wxWindow* parent, int id,
                        VornControlGroupValue* group, long style)
-    : VornControl(x, y, parent, id, group, style)
 {
-    m_valueGroup = group;
-    m_model.Reset(width, height);
-    m_dragging = false;
-    VornWindow::SetSize(width, height);
-    SetValue(0.0, false);
+    VornSlider::Create(x, y, height, width, parent, id, group, style);
 }
 
 bool VornSlider::Create(int x, int y, int height, int width, wxWindow* parent, int id,
                         VornControlGroupValue* group, long style)
 {
-    const bool ok = VornControl::Create(x, y, parent, id, group, style);
-    m_valueGroup = group;
+    const bool ok = CreateValueControl(x, y, parent, id, group, style);
+    SetReportEveryRelease(true);
     m_model.Reset(width, height);
-    m_dragging = false;
     VornWindow::SetSize(width, height);
     SetValue(0.0, false);
     return ok;
 }
-
-VornControlGroupValue* VornSlider::GetGroup() { return m_valueGroup; }
 
 void VornSlider::SetupSlider(int left, int knobWidth, int knobHeight, int right)
 {
@@ -65,85 +48,31 @@ void VornSlider::SetValue(double v, bool notify)
 {
     v = m_model.SetReported(v);
     Refresh(false);
-    if (m_valueGroup && notify) {
-        m_valueGroup->ControlDrag(GetId(), this);
-        RealValChanging hint;
-        hint.value = v;
-        m_valueGroup->Update(0, this, &hint);
-    }
+    if (notify)
+        ReportValueChanging(v);
 }
 
-void VornSlider::OnMouseButton()
+bool VornSlider::AcceptPress(int, int y)
 {
-    if (GetMouseDown())
-        Press();
-    else
-        Release();
+    return m_model.InBand(y);
 }
 
-void VornSlider::OnEnable(bool enabled)
+// A press on the knob grabs it; one on the track centres the knob under the pointer, and
+// the drag that follows reports the value.
+void VornSlider::OnDragBegin(int x, int)
 {
-    if (!enabled && m_dragging)
-        Release();
-}
-
-void VornSlider::Press()
-{
-    int mx = 0, my = 0;
-    GetLastMousePos(mx, my);
-    if (!m_model.InBand(my))
-        return;
-    m_dragging = true;
-    CaptureMouse();
-    if (m_model.OnKnob(mx)) {
-        m_model.lastX = mx;
-        if (m_valueGroup)
-            m_valueGroup->ControlSelected(GetId(), this);
+    if (m_model.OnKnob(x)) {
+        m_model.Grab(x);
         return;
     }
-    // A press on the track centres the knob under the pointer; the drag that follows
-    // reports the value.
-    if (m_valueGroup)
-        m_valueGroup->ControlSelected(GetId(), this);
-    m_model.JumpTo(mx);
+    m_model.JumpTo(x);
     Refresh(false);
-    if (m_valueGroup)
-        m_valueGroup->ControlDrag(GetId(), this);
+    ReportDrag();
 }
 
-void VornSlider::Release()
+bool VornSlider::OnDragStep(int x, int)
 {
-    m_dragging = false;
-    ReleaseMouse();
-    m_model.EndDrag();
-    if (m_valueGroup) {
-        m_valueGroup->ControlUnSelected(GetId(), this);
-        RealValChanged hint;
-        hint.value = m_model.GetReported();
-        m_valueGroup->Update(0, this, &hint);
-    }
-}
-
-void VornSlider::OnMouseMove(int x, int /*y*/)
-{
-    if (!m_dragging)
-        return;
-    if (m_model.DragTo(x, GetMetaKey()) && m_valueGroup) {
-        m_valueGroup->ControlDrag(GetId(), this);
-        RealValChanging hint;
-        hint.value = m_model.GetReported();
-        m_valueGroup->Update(0, this, &hint);
-    }
-    DrawNow();
-}
-
-void VornSlider::DrawNow()
-{
-    // Dragging redraws at once rather than waiting for the next paint event.
-    if (!IsShownOnScreen())
-        return;
-    wxClientDC dc(this);
-    OnDraw(&dc);
+    return m_model.DragTo(x, GetMetaKey());
 }
 
 void VornSlider::OnDraw(wxDC* dc)
@@ -153,26 +82,29 @@ void VornSlider::OnDraw(wxDC* dc)
     const wxColour blue("BLUE");
     dc->SetBrush(wxBrush(blue, wxBRUSHSTYLE_SOLID));
     dc->SetPen(wxPen(blue, 1, wxPENSTYLE_SOLID));
-    dc->DrawRectangle(GetCurPosition(), (m_model.height - m_model.knobHeight) / 2, 10, 10);
-    if (IsDirty())
-        RecalcState();
+    dc->DrawRectangle(GetCurPosition(), (m_model.GetHeight() - m_model.GetKnobHeight()) / 2, 10, 10);
+    RecalcIfDirty();
 }
 
 // ---------------------------------------------------------------------------------------------
 // VornSliderA
 
+// Left of the knob the slider shows the filled layer, right of it the empty one.
+struct VornSliderA::Layers {
+    wxBitmap empty, filled;
+    detail::BlitSource emptySource{&empty}, filledSource{&filled}, knob;
+};
+
 VornSliderA::VornSliderA() = default;
+VornSliderA::~VornSliderA() = default;
 
 VornSliderA::VornSliderA(SliderType type, const wxBitmap* leftCap, const wxBitmap* knob, const wxBitmap* cap0,
                          const wxBitmap* cap1, const wxBitmap* cap2, const wxBitmap* fill, int x, int y,
                          int height, int width, wxColour background, wxWindow* parent, int id,
                          VornControlGroupValue* group, long style)
-    : VornSlider(x, y, height, width, parent, id, group, style),
-      m_leftCap(leftCap), m_knob(knob), m_cap0(cap0), m_cap1(cap1), m_cap2(cap2), m_fill(fill), m_type(type),
-      m_background(background)
 {
-    SetupSlider(BitmapWidth(leftCap), BitmapWidth(knob), BitmapHeight(knob), -1);
-    m_backBuffer.Create(std::max(width, 1), std::max(height, 1));
+    VornSliderA::Create(type, leftCap, knob, cap0, cap1, cap2, fill, x, y, height, width, background, parent, id,
+                        group, style);
 }
 
 bool VornSliderA::Create(SliderType type, const wxBitmap* leftCap, const wxBitmap* knob, const wxBitmap* cap0,
@@ -190,13 +122,14 @@ bool VornSliderA::Create(SliderType type, const wxBitmap* leftCap, const wxBitma
     m_type = type;
     m_background = background;
     SetupSlider(BitmapWidth(leftCap), BitmapWidth(knob), BitmapHeight(knob), -1);
-    m_backBuffer.Create(std::max(width, 1), std::max(height, 1));
+    MakeLayers();
     return ok;
 }
 
 void VornSliderA::SetSliderType(SliderType type)
 {
     m_type = type;
+    MakeLayers();
     Refresh(false);
 }
 
@@ -210,37 +143,61 @@ const wxBitmap* VornSliderA::LeftCapForType() const
     }
 }
 
+void VornSliderA::MakeLayers()
+{
+    m_layers = std::make_unique<Layers>();
+    m_layers->knob.SetBitmap(m_knob);
+    const int w = std::max(m_model.GetWidth(), 1), h = std::max(m_model.GetHeight(), 1);
+    const int capWidth = BitmapWidth(m_leftCap);
+    for (wxBitmap* layer : {&m_layers->empty, &m_layers->filled}) {
+        layer->Create(w, h);
+        wxMemoryDC dc(*layer);
+        dc.SetBackground(wxBrush(m_background, wxBRUSHSTYLE_SOLID));
+        dc.Clear();
+        // The typed caps are drawn in the plain cap's footprint.
+        if (const wxBitmap* cap = LeftCapForType())
+            detail::BlitBitmap(dc, 0, 0, capWidth, BitmapHeight(m_leftCap), *cap);
+        if (layer == &m_layers->filled && m_fill)
+            detail::BlitBitmap(dc, capWidth, GetGap(), w - capWidth, BitmapHeight(m_fill), *m_fill);
+    }
+}
+
 void VornSliderA::OnDraw(wxDC* dc)
 {
-    if (!m_backBuffer.IsOk())
+    if (!m_layers || !m_layers->empty.IsOk())
         return;
-    const int capWidth = BitmapWidth(m_leftCap);
-    {
-        wxMemoryDC buffer(m_backBuffer);
-        buffer.SetBackground(wxBrush(m_background, wxBRUSHSTYLE_SOLID));
-        buffer.Clear();
-        // The typed caps are drawn in the plain cap's footprint.
-        CopyBitmap(buffer, LeftCapForType(), 0, 0, capWidth, BitmapHeight(m_leftCap));
-        CopyBitmap(buffer, m_fill, capWidth, GetGap(), GetCurPosition() - capWidth, BitmapHeight(m_fill));
-        CopyBitmap(buffer, m_knob, GetCurPosition(), GetGap(), BitmapWidth(m_knob), BitmapHeight(m_knob));
-    }
     const wxSize client = GetClientSize();
-    CopyBitmap(*dc, &m_backBuffer, 0, 0, client.x, client.y);
-    if (IsDirty())
-        RecalcState();
+    const int w = std::min(client.x, m_layers->empty.GetWidth()), h = std::min(client.y, m_layers->empty.GetHeight());
+    const int knob = std::clamp(GetCurPosition(), 0, std::max(w, 0));
+    m_layers->filledSource.Blit(*dc, 0, 0, knob, h);
+    m_layers->emptySource.Blit(*dc, knob, 0, w - knob, h, knob, 0);
+    m_layers->knob.Blit(*dc, GetCurPosition(), GetGap());
+    RecalcIfDirty();
 }
 
 // ---------------------------------------------------------------------------------------------
 // VornSliderB
 
+namespace {
+constexpr int kRoundKnob = 12; // the knob's box
+constexpr int kKnobMargin = 2; // room around the box for the smoothed outline
+} // namespace
+
+// The line is drawn first and the knob over it, but the line never reaches under the
+// knob's outline: so the face is the background, the knob (drawn once over the
+// background) and the line's row up to the knob's left edge.
+struct VornSliderB::Layers {
+    wxBitmap empty, knob, lineRow;
+    detail::BlitSource knobSource{&knob}, lineSource{&lineRow};
+};
+
 VornSliderB::VornSliderB() = default;
+VornSliderB::~VornSliderB() = default;
 
 VornSliderB::VornSliderB(wxColour background, wxColour line, int x, int y, int width, int height,
                          wxWindow* parent, int id, VornControlGroupValue* group, long style)
-    : VornSlider(x, y, height, width, parent, id, group, style), m_line(line), m_background(background)
 {
-    SetupSlider(0, 12, 12, -1);
-    m_image = std::make_unique<wxImage>(width, height);
+    VornSliderB::Create(background, line, x, y, width, height, parent, id, group, style);
 }
 
 bool VornSliderB::Create(wxColour background, wxColour line, int x, int y, int width, int height,
@@ -249,64 +206,79 @@ bool VornSliderB::Create(wxColour background, wxColour line, int x, int y, int w
     const bool ok = VornSlider::Create(x, y, height, width, parent, id, group, style);
     m_line = line;
     m_background = background;
-    SetupSlider(0, 12, 12, -1);
-    m_image = std::make_unique<wxImage>(width, height);
+    SetupSlider(0, kRoundKnob, kRoundKnob, -1);
+    MakeLayers(width, height);
     return ok;
+}
+
+void VornSliderB::MakeLayers(int width, int height)
+{
+    m_layers = std::make_unique<Layers>();
+    const ColorA background = WxCtoCA(m_background), line = WxCtoCA(m_line);
+    m_layers->empty = detail::RenderFace(width, height, [&](Filter& f) { vorn::Clear(f, background); });
+    m_layers->lineRow = detail::RenderFace(width, 1, [&](Filter& f) {
+        vorn::Clear(f, background);
+        DrawLine(f, 0, 0, width - 1, 0, line);
+    });
+    const int side = kRoundKnob + 2 * kKnobMargin;
+    m_layers->knob = detail::RenderFace(side, side, [&](Filter& f) {
+        vorn::Clear(f, background);
+        DrawEllipse(AntiAlias(f), kKnobMargin, kKnobMargin, kKnobMargin + kRoundKnob - 1,
+                    kKnobMargin + kRoundKnob - 1, line);
+    });
 }
 
 void VornSliderB::OnDraw(wxDC* dc)
 {
-    if (!m_image || !m_image->IsOk())
+    if (!m_layers || !m_layers->empty.IsOk())
         return;
-    {
-        std::unique_ptr<Filter> filter = CreateFilter(*m_image);
-        if (!filter)
-            return;
-        const ColorA background = WxCtoCA(m_background);
-        const ColorA line = WxCtoCA(m_line);
-        vorn::Clear(*filter, background); // not wxWindow::Clear
-        DrawLine(*filter, 0, GetGap(), GetCurPosition(), GetGap(), line);
-        DumbAntiAliasFilter aa(*filter); // borrows the filter
-        // The round knob in its 12 x 12 box.
-        DrawEllipse(aa, GetCurPosition(), GetGap(), GetCurPosition() + 11, GetGap() + 11, line);
-    }
-    const wxBitmap bitmap(*m_image);
-    const wxSize client = GetClientSize();
-    CopyBitmap(*dc, &bitmap, 0, 0, client.x, client.y);
-    if (IsDirty())
-        RecalcState();
+    const int w = m_layers->empty.GetWidth(), h = m_layers->empty.GetHeight();
+    const int x = GetCurPosition(), gap = GetGap();
+    dc->DrawBitmap(m_layers->empty, 0, 0, false);
+    // The knob with its margin, cut to the face.
+    const wxRect knob = wxRect(x - kKnobMargin, gap - kKnobMargin, m_layers->knob.GetWidth(), m_layers->knob.GetHeight())
+                            .Intersect(wxRect(0, 0, w, h));
+    if (!knob.IsEmpty())
+        m_layers->knobSource.Blit(*dc, knob.x, knob.y, knob.width, knob.height, knob.x - (x - kKnobMargin),
+                                  knob.y - (gap - kKnobMargin));
+    if (gap >= 0 && gap < h)
+        m_layers->lineSource.Blit(*dc, 0, gap, std::min(x + 1, w), 1);
+    RecalcIfDirty();
 }
 
 // ---------------------------------------------------------------------------------------------
 // VornSliderC
 
+struct VornSliderC::Layers {
+    detail::BlitSource knob, track;
+};
+
 VornSliderC::VornSliderC() = default;
+VornSliderC::~VornSliderC() = default;
 
 VornSliderC::VornSliderC(const wxBitmap* knob, const wxBitmap* track, int leftMargin, int rightMargin, int x,
                          int y, wxWindow* parent, int id, VornControlGroupValue* group, long style)
-    : VornSlider(x, y, BitmapHeight(track), BitmapWidth(track), parent, id, group, style), m_knob(knob),
-      m_track(track)
 {
-    SetupSlider(leftMargin, BitmapWidth(knob), BitmapHeight(knob), rightMargin);
+    VornSliderC::Create(knob, track, leftMargin, rightMargin, x, y, parent, id, group, style);
 }
 
 bool VornSliderC::Create(const wxBitmap* knob, const wxBitmap* track, int leftMargin, int rightMargin, int x,
                          int y, wxWindow* parent, int id, VornControlGroupValue* group, long style)
 {
     const bool ok = VornSlider::Create(x, y, BitmapHeight(track), BitmapWidth(track), parent, id, group, style);
-    m_knob = knob;
-    m_track = track;
+    m_layers = std::make_unique<Layers>(Layers{detail::BlitSource(knob), detail::BlitSource(track)});
     SetupSlider(leftMargin, BitmapWidth(knob), BitmapHeight(knob), rightMargin);
     return ok;
 }
 
 void VornSliderC::OnDraw(wxDC* dc)
 {
-    CopyBitmap(*dc, m_track, 0, 0, BitmapWidth(m_track), BitmapHeight(m_track));
+    if (!m_layers)
+        return;
+    m_layers->track.Blit(*dc, 0, 0);
     // The knob's top is always one pixel below the track's.
-    CopyBitmap(*dc, m_knob, GetCurPosition(), 1, BitmapWidth(m_knob), BitmapHeight(m_knob));
-    if (IsDirty())
-        RecalcState();
+    m_layers->knob.Blit(*dc, GetCurPosition(), 1);
+    RecalcIfDirty();
 }
 
 } // namespace vorn

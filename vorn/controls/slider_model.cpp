@@ -2,84 +2,68 @@
 
 #include <cmath>
 
+#include <vorn/util/extreme_helper.h>
+
 namespace vorn {
 
 void SliderModel::Reset(int windowWidth, int windowHeight)
 {
-    width = windowWidth;
-    height = windowHeight;
-    knobWidth = 10;
-    knobHeight = 10;
-    scale = 10;
-    min = 0;
-    max = 10 * (windowWidth - 10);
-    lastX = 0;
-    value = min;
+    *this = SliderModel();
+    m_width = windowWidth;
+    m_height = windowHeight;
+    m_max = 10 * (windowWidth - 10);
+    m_value = m_min;
 }
 
 void SliderModel::Setup(int left, int knobW, int knobH, int right)
 {
-    knobWidth = knobW;
-    knobHeight = knobH;
-    lastX = left;
-    max = right == -1 ? width - knobW : width - knobW - right;
-    max *= scale;
-    min = left * scale;
+    m_knobWidth = knobW;
+    m_knobHeight = knobH;
+    m_lastX = left;
+    m_max = (right == -1 ? m_width - knobW : m_width - knobW - right) * m_scale;
+    m_min = left * m_scale;
 }
 
 double SliderModel::GetReported() const
 {
-    if (max == min)
+    if (m_max == m_min)
         return 0.0; // a knob as wide as the slider cannot move
-    return (value - min) / (max - min);
+    return (m_value - m_min) / (m_max - m_min);
 }
 
 double SliderModel::SetReported(double v)
 {
-    if (!(v >= 0.0)) // also catches NaN
+    if (std::isnan(v))
         v = 0.0;
-    if (v > 1.0)
-        v = 1.0;
-    value = (max - min) * v + min;
-    lastX = static_cast<int>(value / scale);
+    ExtremeHelper::ClampValue(0.0, 1.0, v);
+    m_value = (m_max - m_min) * v + m_min;
+    m_lastX = static_cast<int>(m_value / m_scale);
     return v;
 }
 
 bool SliderModel::OnKnob(int x) const
 {
-    const double knobLeft = value / scale;
-    return knobLeft <= x && x <= knobLeft + knobWidth;
-}
-
-void SliderModel::ClampValue()
-{
-    if (value > max)
-        value = max;
-    if (value < min)
-        value = min;
+    const double knobLeft = m_value / m_scale;
+    return knobLeft <= x && x <= knobLeft + m_knobWidth;
 }
 
 void SliderModel::JumpTo(int x)
 {
-    value += static_cast<double>(x - knobWidth / 2 - lastX) * scale;
-    lastX = x;
-    ClampValue();
+    m_value += static_cast<double>(x - m_knobWidth / 2 - m_lastX) * m_scale;
+    m_lastX = x;
+    ExtremeHelper::ClampValue(m_min, m_max, m_value);
 }
 
 bool SliderModel::DragTo(int x, bool fine)
 {
-    if (!fine) {
-        if (x < 0)
-            x = 0;
-        if (x > width)
-            x = width;
-    }
-    const double old = std::trunc(value);
-    const double delta = fine ? static_cast<double>(x - lastX) : static_cast<double>(x - lastX) * scale;
-    lastX = x;
-    value += delta;
-    ClampValue();
-    return value != old;
+    if (!fine)
+        ExtremeHelper::ClampValue(0, m_width, x);
+    const double old = std::trunc(m_value);
+    const double delta = fine ? static_cast<double>(x - m_lastX) : static_cast<double>(x - m_lastX) * m_scale;
+    m_lastX = x;
+    m_value += delta;
+    ExtremeHelper::ClampValue(m_min, m_max, m_value);
+    return m_value != old;
 }
 
 } // namespace vorn

@@ -10,6 +10,6 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/thumb_wheel_model.cpp
   controls/angle_control.cpp
   controls/angle_clippers.cpp
-  controls/detail/angle_common.cpp
+  controls/detail/face_cache.cpp
   controls/angle_model.cpp
 )

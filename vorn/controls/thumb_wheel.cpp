@@ -1,11 +1,7 @@
 #include <vorn/controls/thumb_wheel.h>
 
-#include <wx/dcclient.h>
-#include <wx/image.h>
-
-#include <vorn/controls/detail/angle_common.h>
+#include <vorn/controls/detail/face_cache.h>
 #include <vorn/util/raster.h>
-#include <vorn/util/wx_image_filter.h>
 
 namespace vorn {
 
@@ -20,99 +16,67 @@ FilterPtr ReadFilter(const BitmapA* b)
 }
 } // namespace
 
+// The face of each texture position, by position.
+struct VornThumbWheelControl::Face {
+    wxImage buffer;
+    detail::PatchCache positions;
+};
+
 VornThumbWheelControl::VornThumbWheelControl() = default;
+VornThumbWheelControl::~VornThumbWheelControl() = default;
 
 VornThumbWheelControl::VornThumbWheelControl(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask,
                                              int x, int y, bool vertical, int period, wxWindow* parent, int id,
                                              VornControlGroupValue* group, long style)
-    : VornControl(x, y, Width(frame), Height(frame), parent, id, group, style)
 {
-    Setup(frame, texture, mask, vertical, period, group);
+    VornThumbWheelControl::Create(frame, texture, mask, x, y, vertical, period, parent, id, group, style);
 }
 
 bool VornThumbWheelControl::Create(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask, int x, int y,
                                    bool vertical, int period, wxWindow* parent, int id,
                                    VornControlGroupValue* group, long style)
 {
-    const bool ok = VornControl::Create(x, y, Width(frame), Height(frame), parent, id, group, style);
-    Setup(frame, texture, mask, vertical, period, group);
-    return ok;
-}
-
-void VornThumbWheelControl::Setup(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask,
-                                  bool vertical, int period, VornControlGroupValue* group)
-{
+    const int w = Width(frame), h = Height(frame);
+    const bool ok = CreateValueControl(x, y, w, h, parent, id, group, style);
     m_frame = frame;
     m_texture = texture;
     m_mask = mask;
-    m_valueGroup = group;
     m_model.Reset(vertical, period);
-}
-
-void VornThumbWheelControl::OnMouseButton()
-{
-    if (GetMouseDown()) {
-        if (m_drag.IsActive())
-            return; // a second button neither restarts the drag nor fixes a new step
-        int mx = 0, my = 0;
-        GetLastMousePos(mx, my);
-        m_drag.Begin(*this, m_valueGroup);
-        m_model.Press(m_model.vertical ? my : mx);
-        return;
+    m_face = std::make_unique<Face>();
+    if (w > 0 && h > 0) {
+        m_face->buffer.Create(w, h);
+        m_face->positions.Reset(m_model.GetPeriod() / 10 + 1, w, h);
     }
-    EndDrag();
+    return ok;
 }
 
-void VornThumbWheelControl::EndDrag()
+bool VornThumbWheelControl::OnDragStep(int x, int y)
 {
-    if (!m_drag.IsActive())
-        return;
-    m_model.Release();
-    m_drag.End(*this, m_valueGroup, m_model.value);
-}
-
-void VornThumbWheelControl::OnEnable(bool enabled)
-{
-    if (!enabled)
-        EndDrag();
-}
-
-void VornThumbWheelControl::SetValue(int coordinate)
-{
-    m_model.DragTo(coordinate, GetMetaKey());
-    ReportValueChanging(*this, m_valueGroup, m_model.value);
-}
-
-void VornThumbWheelControl::OnMouseMove(int x, int y)
-{
-    if (!GetMouseDown() || !m_drag.IsActive())
-        return;
-    SetValue(m_model.vertical ? y : x);
-    detail::DrawAtOnce(*this);
+    m_model.DragTo(m_model.IsVertical() ? y : x, GetMetaKey());
+    return true; // every step reports, moved or not
 }
 
 void VornThumbWheelControl::OnDraw(wxDC* dc)
 {
     const int w = Width(m_frame), h = Height(m_frame);
-    if (w <= 0 || h <= 0)
+    if (w <= 0 || h <= 0 || !m_face)
         return;
-    wxImage image(w, h); // black where neither the wheel nor the frame covers
-    {
-        FilterPtr target = CreateFilter(image);
+    const int start = m_model.GetWindowStart();
+    const bool vertical = m_model.IsVertical();
+    m_face->positions.Draw(*dc, start, wxRect(0, 0, w, h), m_face->buffer, [&](Filter& target) {
+        vorn::Clear(target, ColorA(0, 0, 0, 1)); // black where neither the wheel nor the frame covers
         FilterPtr texture = ReadFilter(m_texture);
         FilterPtr mask = ReadFilter(m_mask);
-        if (target && texture && mask) {
-            const int p = m_model.GetWindowStart();
+        if (texture && mask) {
             const int mw = mask->GetWidth(), mh = mask->GetHeight();
-            FilterPtr window = m_model.vertical ? Crop(0, p, mw, mh + p, *texture) : Crop(p, 0, mw + p, mh, *texture);
-            Blit(target, window, mask, 0, 0);
+            FilterPtr window = vertical ? Crop(0, start, mw, mh + start, *texture) : Crop(start, 0, mw + start, mh, *texture);
+            if (window)
+                Blit(target, *window, *mask, 0, 0);
         }
-        if (FilterPtr frame = ReadFilter(m_frame); target && frame)
-            Blit(*target, *frame, 0, 0);
-    }
-    detail::CopyImage(*dc, image);
-    if (IsDirty())
-        RecalcState();
+        if (FilterPtr frame = ReadFilter(m_frame))
+            Blit(target, *frame, 0, 0);
+    });
+    RecalcIfDirty();
 }
 
 } // namespace vorn

@@ -2,63 +2,71 @@
 // VornThumbWheelControl: an unbounded value dial drawn as a wheel seen edge-on. Dragging
 // along it scrolls a ridge texture under a mask and changes a float value in proportion
 // to its size at the press (see ThumbWheelModel); it reports through a value group.
+// Each texture position is drawn once from the images and kept, so a drag step copies a
+// bitmap: the images are read when a position is first shown.
+#include <memory>
+
 #include <wx/dc.h>
 
-#include <vorn/framework/value_drag.h>
 #include <vorn/controls/thumb_wheel_model.h>
-#include <vorn/framework/control.h>
-#include <vorn/framework/control_group.h>
+#include <vorn/framework/value_control.h>
 #include <vorn/util/bitmap.h>
 
 namespace vorn {
 
-class VornThumbWheelControl : public VornControl {
+/// A thumb wheel: a float value changed by dragging along a scrolling ridge texture.
+class VornThumbWheelControl : public VornValueControl {
 public:
+    /// No window yet: Create must follow.
     VornThumbWheelControl();
-    // The window takes the frame's size; the mask's size is that of the texture window.
-    // period is the texture's wrap length in pixels and must be positive.
+    /// The window takes the frame's size; the mask's size is that of the texture window.
+    /// period is the texture's wrap length in pixels and must be positive.
     VornThumbWheelControl(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask, int x, int y,
                           bool vertical, int period, wxWindow* parent, int id, VornControlGroupValue* group,
                           long style = 0);
+    /// Releases the kept faces.
+    ~VornThumbWheelControl() override;
+    /// Makes the window of a default-constructed wheel (same arguments as the constructor).
     virtual bool Create(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask, int x, int y,
                         bool vertical, int period, wxWindow* parent, int id, VornControlGroupValue* group,
                         long style = 0);
+    using VornControl::Create;
 
-    void SetMinValue(float v) { m_model.min = v; }
-    void SetMaxValue(float v) { m_model.max = v; }
-    // The next press replaces the step with one of its own.
-    void SetStepAmount(float v) { m_model.step = v; }
-    // Without clamping, notification or repaint.
-    void SetCurrentValue(float v) { m_model.value = v; }
-    float GetCurrentValue() const { return m_model.value; }
+    /// The lower clamp of drags.
+    void SetMinValue(float v) { m_model.SetMin(v); }
+    /// The upper clamp of drags.
+    void SetMaxValue(float v) { m_model.SetMax(v); }
+    /// The value change per pixel; the next press replaces the step with one of its own.
+    void SetStepAmount(float v) { m_model.SetStep(v); }
+    /// Sets the value without clamping, notification or repaint.
+    void SetCurrentValue(float v) { m_model.SetValue(v); }
+    /// The value.
+    float GetCurrentValue() const { return m_model.GetValue(); }
 
-    // The drag arithmetic, for hosts that show the offset and for tests.
+    /// The drag arithmetic, for hosts that show the offset and for tests.
     const ThumbWheelModel& GetModel() const { return m_model; }
-    bool IsDragging() const { return m_drag.IsActive(); }
 
+    /// The texture window through the mask over black, the frame over it.
     void OnDraw(wxDC* dc) override;
 
 protected:
-    VornControlGroupValue* GetGroup() const { return m_valueGroup; }
-    // One drag step to pointer coordinate c.
-    void SetValue(int coordinate);
-
-    void OnMouseMove(int x, int y) override;
-    void OnMouseButton() override;
-    // Disabled mid-drag, the wheel ends the drag as a release would.
-    void OnEnable(bool enabled) override;
+    /// The value the notifications carry.
+    double GetReportedValue() const override { return m_model.GetValue(); }
+    /// The press fixes the step from the value.
+    void OnDragBegin(int x, int y) override { m_model.Press(m_model.IsVertical() ? y : x); }
+    /// One step along the wheel; every step reports.
+    bool OnDragStep(int x, int y) override;
+    /// Values close to zero snap to zero.
+    void OnDragEnd() override { m_model.Release(); }
 
 private:
-    void Setup(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask, bool vertical, int period,
-               VornControlGroupValue* group);
-    void EndDrag();
+    struct Face;
 
     const BitmapA* m_frame = nullptr;
     const BitmapA* m_texture = nullptr;
     const BitmapA* m_mask = nullptr;
     ThumbWheelModel m_model;
-    VornControlGroupValue* m_valueGroup = nullptr;
-    ValueDrag m_drag;
+    std::unique_ptr<Face> m_face;
 };
 
 } // namespace vorn

@@ -3,6 +3,8 @@
 #include <cfloat>
 #include <cmath>
 
+#include <vorn/util/extreme_helper.h>
+
 namespace vorn {
 
 namespace {
@@ -12,68 +14,56 @@ constexpr double kStepPerMagnitude = 0.002857142857142857; // 1 / 350
 
 void ThumbWheelModel::Reset(bool isVertical, int periodPixels)
 {
-    vertical = isVertical;
-    period = periodPixels > 0 ? 10 * periodPixels : 0;
-    position = 0;
-    scale = 10;
-    last = 0;
-    value = 0.0f;
-    max = 1e+50;
-    min = -1e+50;
-    step = 10.0;
+    *this = ThumbWheelModel();
+    m_vertical = isVertical;
+    m_period = periodPixels > 0 ? 10 * periodPixels : 0;
 }
 
 void ThumbWheelModel::Press(int c)
 {
-    last = c;
-    step = value == 0.0f ? kZeroBand : std::fabs(static_cast<double>(value)) * kStepPerMagnitude;
-    if (!vertical)
-        step = -step;
+    m_last = c;
+    m_step = m_value == 0.0f ? kZeroBand : std::fabs(static_cast<double>(m_value)) * kStepPerMagnitude;
+    if (!m_vertical)
+        m_step = -m_step;
 }
 
 // Leaves position in 0..period, as repeated subtraction (down to at most period) and
 // addition (up to at least 0) would, without looping over long drags.
 void ThumbWheelModel::Wrap(long long p)
 {
-    if (period <= 0) {
-        position = 0; // no period, no scrolling
+    if (m_period <= 0) {
+        m_position = 0; // no period, no scrolling
         return;
     }
-    if (p > period)
-        p = (p - 1) % period + 1;
+    if (p > m_period)
+        p = (p - 1) % m_period + 1;
     else if (p < 0) {
-        p %= period;
+        p %= m_period;
         if (p < 0)
-            p += period;
+            p += m_period;
     }
-    position = static_cast<int>(p);
+    m_position = static_cast<int>(p);
 }
 
 void ThumbWheelModel::DragTo(int c, bool fine)
 {
     // In long long: a pointer far outside the window must not overflow the offset.
-    const long long d = static_cast<long long>(c) - last;
-    Wrap(position - (fine ? d : d * scale));
-    last = c;
+    const long long d = static_cast<long long>(c) - m_last;
+    Wrap(m_position - (fine ? d : d * m_scale));
+    m_last = c;
 
-    double next = static_cast<double>(value) - (fine ? static_cast<double>(d) * step / scale
-                                                     : static_cast<double>(d) * step);
-    // A float cannot hold what lies beyond its range (nor can the clamps below 1e+50).
-    if (next > FLT_MAX)
-        next = FLT_MAX;
-    if (next < -FLT_MAX)
-        next = -FLT_MAX;
-    value = static_cast<float>(next);
-    if (value > max)
-        value = static_cast<float>(max);
-    if (value < min)
-        value = static_cast<float>(min);
+    double next = static_cast<double>(m_value) - (fine ? static_cast<double>(d) * m_step / m_scale
+                                                       : static_cast<double>(d) * m_step);
+    ExtremeHelper::ClampValue(m_min, m_max, next);
+    // A float cannot hold what lies beyond its range (nor can the default clamps of 1e+50).
+    ExtremeHelper::ClampValue(-static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX), next);
+    m_value = static_cast<float>(next);
 }
 
 void ThumbWheelModel::Release()
 {
-    if (std::fabs(static_cast<double>(value)) < kZeroBand)
-        value = 0.0f;
+    if (std::fabs(static_cast<double>(m_value)) < kZeroBand)
+        m_value = 0.0f;
 }
 
 } // namespace vorn

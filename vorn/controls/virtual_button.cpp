@@ -63,7 +63,7 @@ void VirtualButton::SizeToCache()
 void VirtualButton::SetImageCache(const VornwxBitmapCache* cache, bool ownsCache)
 {
     TakeCache(cache, ownsCache);
-    m_dirty = true;
+    SetDirty();
     Refresh(false);
 }
 
@@ -72,7 +72,7 @@ void VirtualButton::SetOn(bool on)
     if (on == m_on)
         return;
     m_on = on;
-    m_dirty = true;
+    SetDirty();
     Refresh(false);
 }
 
@@ -81,7 +81,7 @@ void VirtualButton::SetButtonDown(bool down)
     if (down == m_buttonDown)
         return;
     m_buttonDown = down;
-    m_dirty = true;
+    SetDirty();
     Refresh(false);
 }
 
@@ -97,18 +97,16 @@ bool VirtualButton::GetImageInfo(WallpaperImageInfo<wxBitmap>& info)
         info.wallpaper = nullptr;
         return false;
     }
-    if (m_dirty)
+    if (IsDirty())
         RecalcState();
     return detail::FindButtonImage(m_cache, m_imageState, info);
 }
 
 void VirtualButton::OnDraw(wxDC* dc)
 {
-    if (m_dirty)
+    if (IsDirty())
         RecalcState();
-    WallpaperImageInfo<wxBitmap> info;
-    if (GetImageInfo(info))
-        detail::BlitButtonImage(dc, info);
+    detail::DrawButtonImage(*dc, m_cache, m_imageState);
 }
 
 } // namespace vorn

@@ -37,20 +37,7 @@ VornControl::VornControl(int x, int y, int w, int h, wxWindow* parent, int id, V
 
 VornControl::~VornControl()
 {
-    if (!m_group)
-        return;
-    VornControlGroup* group = m_group;
-    const unsigned int id = VornWindow::GetId();
-    // Leave the entry under our id only when it is ours: a control whose id was
-    // already taken must not unregister the first one.
-    const VornControlEntry* entry = group->FindControlEntry(id);
-    if (entry && entry->control == this)
-        group->DeRegister(id, true);
-    // Whatever else still points here (other ids, the list) would dangle.
-    group->DeRegister(this, true);
-    while (group->CurrentlyRegistered(this))
-        group->DeRegister(this);
-    StoreGroup(nullptr);
+    VornControlGroup::Leave(m_group, this);
 }
 
 bool VornControl::Create(int x, int y, int w, int h, wxWindow* parent, int id, VornControlGroup* group,
@@ -71,27 +58,12 @@ bool VornControl::Create(int x, int y, wxWindow* parent, int id, VornControlGrou
 // With id -1 the toolkit chose a fresh id, which is the one we register under.
 void VornControl::RegisterWithGroup(VornControlGroup* group, int id)
 {
-    StoreGroup(group);
-    if (group)
-        group->Register(id == -1 ? GetId() : static_cast<unsigned int>(id), this);
-}
-
-void VornControl::StoreGroup(VornControlGroup* group)
-{
-    if (group == m_group)
-        return;
-    if (m_group)
-        m_group->SetMember(this, false);
-    m_group = group;
-    if (group)
-        group->SetMember(this, true);
+    VornControlGroup::Join(m_group, this, group, id == -1 ? GetId() : static_cast<unsigned int>(id));
 }
 
 void VornControl::SetGroup(VornControlGroup* group)
 {
-    StoreGroup(group);
-    if (group)
-        group->Register(GetId(), this);
+    VornControlGroup::Join(m_group, this, group, GetId());
 }
 
 void VornControl::Bind(VornControlGroup* group)
@@ -105,14 +77,14 @@ void VornControl::SetEnabled(bool enabled)
         m_enabled = enabled;
         if (!enabled) {
             // Released without hooks: a disabled control sees no button change.
-            m_mouseDownLeft = false;
-            m_mouseDownRight = false;
+            m_pointer.downLeft = false;
+            m_pointer.downRight = false;
             // It ignores the mouse from now on, so it must not keep the rest of the
             // interface from getting it either.
             ReleaseMouse();
         }
         OnEnable(enabled);
-        m_dirty = true;
+        SetDirty();
         Refresh(false);
     }
     RecalcState();
@@ -123,53 +95,14 @@ void VornControl::OnUpdate(unsigned int, VornControl*, VornControlHint*) {}
 void VornControl::OnDraw(wxDC* dc)
 {
     dc->Clear();
-    if (m_dirty)
-        RecalcState();
-}
-
-void VornControl::SetMouseOver(bool over)
-{
-    if (over == m_mouseOver)
-        return;
-    m_mouseOver = over;
-    OnMouseOver();
-}
-
-void VornControl::SetMouseDownLeft(bool down)
-{
-    if (down == m_mouseDownLeft)
-        return;
-    m_mouseDownLeft = down;
-    OnMouseDownLeft();
-    OnMouseButton();
-}
-
-void VornControl::SetMouseDownRight(bool down)
-{
-    if (down == m_mouseDownRight)
-        return;
-    m_mouseDownRight = down;
-    OnMouseDownRight();
-    OnMouseButton();
-}
-
-void VornControl::SetLastMousePos(int x, int y)
-{
-    m_lastMouseX = x;
-    m_lastMouseY = y;
-}
-
-void VornControl::SetLastDownPos(int x, int y)
-{
-    m_lastDownX = x;
-    m_lastDownY = y;
+    RecalcIfDirty();
 }
 
 void VornControl::OnMouseMove(int, int) {}
 
 void VornControl::OnMouseOver()
 {
-    m_dirty = true;
+    SetDirty();
     Refresh(false);
 }
 
@@ -185,26 +118,14 @@ void VornControl::OnMouseDownRight()
 
 void VornControl::OnMouseButton()
 {
-    m_dirty = true;
+    SetDirty();
     Refresh(false);
-}
-
-void VornControl::GetLastMousePos(int& x, int& y)
-{
-    x = m_lastMouseX;
-    y = m_lastMouseY;
-}
-
-void VornControl::GetLastDownPos(int& x, int& y)
-{
-    x = m_lastDownX;
-    y = m_lastDownY;
 }
 
 void VornControl::StoreMetas(const wxMouseEvent& event)
 {
-    m_metaA = event.AltDown();
-    m_metaB = event.ShiftDown();
+    m_pointer.metaA = event.AltDown();
+    m_pointer.metaB = event.ShiftDown();
 }
 
 // Presses also mark the pointer as over the control and record the press position.
@@ -266,10 +187,8 @@ void VornControl::OnLeaving(wxMouseEvent& event)
     SetLastMousePos(p.x, p.y);
     SetMouseOver(false);
     if (!IsMouseCaptive()) {
-        if (m_mouseDownLeft)
-            SetMouseDownLeft(false);
-        if (m_mouseDownRight)
-            SetMouseDownRight(false);
+        SetMouseDownLeft(false);
+        SetMouseDownRight(false);
     }
     OnMouseLeaving();
 }

@@ -13,6 +13,7 @@
 //   motion           metas, OnMouseMove (last pos unchanged)
 // The setters run their hooks only when the value changes.
 #include <vorn/framework/hint_event.h>
+#include <vorn/framework/pointer_state.h>
 #include <vorn/framework/window.h>
 
 namespace vorn {
@@ -20,100 +21,109 @@ namespace vorn {
 class VornControlGroup;
 class VornControlHint;
 
-class VornControl : public VornWindow {
+/// The base of every interactive control: group membership, enabled and dirty flags, pointer state.
+class VornControl : public VornWindow, public PointerTracker {
 public:
+    /// No toolkit window yet: Create must follow.
     VornControl();
+    /// A control at (x, y) of the toolkit's default size, registered with `group` under `id`.
     VornControl(int x, int y, wxWindow* parent, int id, VornControlGroup* group, long style = 0);
+    /// A control of the given geometry, registered with `group` under `id`.
     VornControl(int x, int y, int w, int h, wxWindow* parent, int id, VornControlGroup* group, long style = 0);
+    /// Leaves the group: no entry or list of it keeps pointing here.
     ~VornControl() override;
 
+    /// Clears with the DC's background and recomputes the drawn state while dirty.
     void OnDraw(wxDC* dc) override;
 
+    /// Creates the toolkit window and registers with `group` (id -1: the toolkit's id).
     virtual bool Create(int x, int y, int w, int h, wxWindow* parent, int id, VornControlGroup* group,
                         long style = 0);
+    /// The same without a size.
     virtual bool Create(int x, int y, wxWindow* parent, int id, VornControlGroup* group, long style = 0);
     using VornWindow::Create;
+    /// Back to the initial state; does nothing here.
     virtual void Reset() {}
+    /// Enables or disables; disabling releases the buttons and the capture without hooks.
     virtual void SetEnabled(bool enabled);
+    /// The enabled flag.
     virtual bool GetEnabled() const { return m_enabled; }
 
 protected:
+    /// Runs when the enabled flag changed; does nothing here.
     virtual void OnEnable(bool) {}
 
 public:
-    // The group passes an update on to this control.
+    /// The group passes an update on to this control.
     virtual void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint);
+    /// The toolkit window id.
     virtual unsigned int GetId() const { return VornWindow::GetId(); }
-    // Subclasses recompute their drawn state, then call this to clear the dirty flag.
+    /// Recomputes the drawn state; subclasses do theirs, then call this to clear the dirty flag.
     virtual void RecalcState() { m_dirty = false; }
 
-private:
-    virtual void SetMouseOver(bool over);
-    virtual void SetMouseDownLeft(bool down);
-    virtual void SetMouseDownRight(bool down);
-    virtual void SetLastMousePos(int x, int y);
-    virtual void SetLastDownPos(int x, int y);
-
 protected:
+    /// Pointer motion in client coordinates; does nothing here.
     virtual void OnMouseMove(int x, int y);
-    virtual void OnMouseOver();
-    virtual void OnMouseDownLeft();
-    virtual void OnMouseDownRight();
-    virtual void OnMouseButton();
+    /// The pointer came over or left: marks dirty and repaints.
+    void OnMouseOver() override;
+    /// The left button changed: repaints.
+    void OnMouseDownLeft() override;
+    /// The right button changed: repaints.
+    void OnMouseDownRight() override;
+    /// Either button changed (after its own hook): marks dirty and repaints.
+    void OnMouseButton() override;
+    /// The pointer entered; does nothing here.
     virtual void OnMouseEntering() {}
+    /// The pointer left; does nothing here.
     virtual void OnMouseLeaving() {}
 
 public:
-    virtual bool GetMouseDownLeft() const { return m_mouseDownLeft; }
-    virtual bool GetMouseDownRight() const { return m_mouseDownRight; }
-    virtual bool GetMouseDown() const { return m_mouseDownLeft || m_mouseDownRight; }
-    virtual bool GetMouseOver() const { return m_mouseOver; }
-    virtual bool GetMetaA() const { return m_metaA; }
-    virtual bool GetMetaB() const { return m_metaB; }
-    virtual bool GetMetaKey() const { return m_metaA || m_metaB; }
-    virtual void GetLastMousePos(int& x, int& y);
-    virtual void GetLastDownPos(int& x, int& y);
-
+    /// True while the drawn state must be recomputed before drawing.
     bool IsDirty() const { return m_dirty; }
+    /// Marks the drawn state for recomputation (only RecalcState clears the mark).
     void SetDirty() { m_dirty = true; }
+    /// The group the control reports to, or null.
     VornControlGroup* GetGroup() const { return m_group; }
-    // Store the group and register with it under this window's id; an earlier group
-    // is not left. A null group is only stored.
+    /// Store the group and register with it under this window's id; an earlier group
+    /// is not left. A null group is only stored.
     void SetGroup(VornControlGroup* group);
+    /// The same as SetGroup.
     void Bind(VornControlGroup* group);
     using wxEvtHandler::Bind;
 
+    /// Toolkit handler: left button pressed.
     void OnLeftDown(wxMouseEvent& event);
+    /// Toolkit handler: left button released.
     void OnLeftUp(wxMouseEvent& event);
+    /// Toolkit handler: right button pressed.
     void OnRightDown(wxMouseEvent& event);
+    /// Toolkit handler: right button released.
     void OnRightUp(wxMouseEvent& event);
+    /// Toolkit handler: the pointer left the window.
     void OnLeaving(wxMouseEvent& event);
+    /// Toolkit handler: the pointer entered the window.
     void OnEntering(wxMouseEvent& event);
+    /// Toolkit handler: pointer motion.
     void OnMouseMoveHdlr(wxMouseEvent& event);
+    /// Toolkit handler: swallowed, nothing is erased.
     void OnEraseBackground(wxEraseEvent& event);
+    /// Toolkit handler: a hint pushed from outside ends in OnUpdate.
     void OnVornHintArrive(VornHintEvent& event);
 
 protected:
-    void SetDirty(bool dirty) { m_dirty = dirty; }
-    void ClearDirty() { m_dirty = false; }
+    /// Recomputes the drawn state when it is marked dirty.
+    void RecalcIfDirty()
+    {
+        if (m_dirty)
+            RecalcState();
+    }
 
     VornControlGroup* m_group = nullptr;
     bool m_enabled = true;
-    bool m_mouseOver = false;
-    bool m_mouseDownLeft = false;
-    bool m_mouseDownRight = false;
-    bool m_dirty = true;
-    int m_lastMouseX = 0;
-    int m_lastMouseY = 0;
-    int m_lastDownX = 0;
-    int m_lastDownY = 0;
-    bool m_metaA = false;
-    bool m_metaB = false;
 
 private:
+    bool m_dirty = true; // written only through SetDirty and RecalcState by subclasses
     void RegisterWithGroup(VornControlGroup* group, int id);
-    // Every change of the group pointer goes through here, so the group knows who names it.
-    void StoreGroup(VornControlGroup* group);
     void StoreMetas(const wxMouseEvent& event);
     void ButtonEvent(const wxMouseEvent& event, bool right, bool down);
 

@@ -64,6 +64,65 @@ void Forget(Map& map, std::vector<T*>& list, T* p)
     list.erase(std::remove(list.begin(), list.end(), p), list.end());
 }
 
+// Inserts an entry under a free id; a taken id or a null control changes nothing.
+template <class Map, class Control>
+void Insert(Map& map, unsigned int id, Control* control, bool own, std::string name)
+{
+    if (!control || map.count(id))
+        return;
+    typename Map::mapped_type entry;
+    entry.id = static_cast<int>(id);
+    entry.own = own;
+    entry.control = control;
+    entry.name = std::move(name);
+    map.emplace(id, std::move(entry));
+}
+
+// Removes one map entry, clearing the control's group pointer when it names `group` and
+// deleting an owned control unless keep is set.
+template <class Map, class Control>
+void Erase(VornControlGroup* group, Map& map, std::vector<Control*>& list, typename Map::iterator it, bool keep)
+{
+    auto& entry = it->second;
+    if (entry.control && entry.control->GetGroup() == group)
+        entry.control->SetGroup(nullptr);
+    // The entry leaves the map first, so a destructor that calls back finds nothing.
+    Control* doomed = (entry.own && !keep) ? entry.control : nullptr;
+    map.erase(it);
+    if (doomed) {
+        // Its other ids and the list must not keep pointing at it once it is gone.
+        Forget(map, list, doomed);
+        delete doomed;
+    }
+}
+
+// Every entry of the control; the scan starts again after each erasure.
+template <class Map, class Control>
+void EraseAll(VornControlGroup* group, Map& map, std::vector<Control*>& list, Control* control, bool keep)
+{
+    if (!control)
+        return;
+    for (auto it = map.begin(); it != map.end();) {
+        if (it->second.control == control) {
+            Erase(group, map, list, it, keep);
+            it = map.begin();
+        } else {
+            ++it;
+        }
+    }
+}
+
+// The first place of the control in a list without id.
+template <class Control>
+void RemoveListed(VornControlGroup* group, std::vector<Control*>& list, Control* control)
+{
+    if (!control)
+        return;
+    RemoveFirst(list, control);
+    if (control->GetGroup() == group)
+        control->SetGroup(nullptr);
+}
+
 // Visits the entries of an id map in ascending id while the callee may add or remove
 // entries: each step looks up the first id above the last one visited.
 template <class Map, class Fn>
@@ -81,38 +140,59 @@ void ForEachEntry(Map& map, Fn fn)
 
 VornControlGroup::~VornControlGroup()
 {
+    // Not through the virtual DeRegister: what derives from this group is gone already.
+    while (!m_holders.empty()) {
+        VornControlGroup* holder = m_holders.front();
+        RemoveFirst(holder->m_groups, this);
+        RemoveFirst(m_holders, holder);
+    }
     Clear();
     // Controls refused for a taken id still name this group: they must not call it dead.
-    while (!m_members.empty())
-        m_members.front()->SetGroup(nullptr);
-    while (!m_virtualMembers.empty())
-        m_virtualMembers.front()->SetGroup(nullptr);
+    for (VornControlGroup** slot : m_memberSlots)
+        *slot = nullptr;
 }
+
+// ---- membership ----
+
+void VornControlGroup::Link(VornControlGroup*& slot, VornControlGroup* group)
+{
+    if (slot == group)
+        return;
+    if (slot)
+        RemoveFirst(slot->m_memberSlots, &slot);
+    slot = group;
+    if (group)
+        group->m_memberSlots.push_back(&slot);
+}
+
+template <class Control>
+void VornControlGroup::Join(VornControlGroup*& slot, Control* control, VornControlGroup* group, unsigned int id)
+{
+    Link(slot, group);
+    if (group)
+        group->Register(id, control);
+}
+
+// Every entry and list place that names the control goes, whatever id it was registered
+// under: a control refused for a taken id must not remove the control that holds it.
+template <class Control>
+void VornControlGroup::Leave(VornControlGroup*& slot, Control* control)
+{
+    VornControlGroup* group = slot;
+    if (!group)
+        return;
+    group->DeRegister(control, true);
+    while (group->CurrentlyRegistered(control))
+        group->DeRegister(control);
+    Link(slot, nullptr);
+}
+
+template void VornControlGroup::Join(VornControlGroup*&, VornControl*, VornControlGroup*, unsigned int);
+template void VornControlGroup::Join(VornControlGroup*&, VirtualControl*, VornControlGroup*, unsigned int);
+template void VornControlGroup::Leave(VornControlGroup*&, VornControl*);
+template void VornControlGroup::Leave(VornControlGroup*&, VirtualControl*);
 
 // ---- registration ----
-
-void VornControlGroup::InsertControl(unsigned int id, VornControl* control, bool own, std::string name)
-{
-    if (!control || m_controlMap.count(id))
-        return;
-    VornControlEntry entry;
-    entry.id = static_cast<int>(id);
-    entry.own = own;
-    entry.control = control;
-    entry.name = std::move(name);
-    m_controlMap.emplace(id, std::move(entry));
-}
-
-void VornControlGroup::InsertVirtualControl(unsigned int id, VirtualControl* control, bool own)
-{
-    if (!control || m_virtualControlMap.count(id))
-        return;
-    VirtualControlEntry entry;
-    entry.id = static_cast<int>(id);
-    entry.own = own;
-    entry.control = control;
-    m_virtualControlMap.emplace(id, std::move(entry));
-}
 
 void VornControlGroup::Register(MessageReceiver* receiver)
 {
@@ -125,8 +205,10 @@ void VornControlGroup::Register(MessageReceiver* receiver)
 
 void VornControlGroup::Register(VornControlGroup* group)
 {
-    if (group && !CurrentlyRegistered(group))
-        m_groups.push_back(group);
+    if (!group || CurrentlyRegistered(group))
+        return;
+    m_groups.push_back(group);
+    group->m_holders.push_back(this);
 }
 
 void VornControlGroup::Register(VirtualControl* control)
@@ -143,63 +225,35 @@ void VornControlGroup::Register(VornControl* control)
 
 void VornControlGroup::Register(unsigned int id, VirtualControl* control)
 {
-    InsertVirtualControl(id, control, false);
+    Insert(m_virtualControlMap, id, control, false, "NONAME");
 }
 
 void VornControlGroup::Register(unsigned int id, VornControl* control)
 {
-    InsertControl(id, control, false, "NONAME");
+    Insert(m_controlMap, id, control, false, "NONAME");
 }
 
 void VornControlGroup::Register(unsigned int id, VornControl* control, std::string name)
 {
-    InsertControl(id, control, false, std::move(name));
+    Insert(m_controlMap, id, control, false, std::move(name));
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VirtualControl* control)
 {
-    InsertVirtualControl(id, control, true);
+    Insert(m_virtualControlMap, id, control, true, "NONAME");
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control)
 {
-    InsertControl(id, control, true, "NONAME");
+    Insert(m_controlMap, id, control, true, "NONAME");
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control, std::string name)
 {
-    InsertControl(id, control, true, std::move(name));
+    Insert(m_controlMap, id, control, true, std::move(name));
 }
 
 // ---- removal ----
-
-void VornControlGroup::EraseControlEntry(std::map<unsigned int, VornControlEntry>::iterator it, bool keep)
-{
-    VornControlEntry& entry = it->second;
-    if (entry.control && entry.control->GetGroup() == this)
-        entry.control->SetGroup(nullptr);
-    // The entry leaves the map first, so a destructor that calls back finds nothing.
-    VornControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
-    m_controlMap.erase(it);
-    if (doomed) {
-        // Its other ids and the list must not keep pointing at it once it is gone.
-        Forget(m_controlMap, m_controls, doomed);
-        delete doomed;
-    }
-}
-
-void VornControlGroup::EraseVirtualControlEntry(std::map<unsigned int, VirtualControlEntry>::iterator it, bool keep)
-{
-    VirtualControlEntry& entry = it->second;
-    if (entry.control && entry.control->GetGroup() == this)
-        entry.control->SetGroup(nullptr);
-    VirtualControl* doomed = (entry.own && !keep) ? entry.control : nullptr;
-    m_virtualControlMap.erase(it);
-    if (doomed) {
-        Forget(m_virtualControlMap, m_virtualControls, doomed);
-        delete doomed;
-    }
-}
 
 void VornControlGroup::DeRegister(MessageReceiver* receiver)
 {
@@ -213,67 +267,42 @@ void VornControlGroup::DeRegister(VornControlGroup* group)
 {
     if (!group)
         return;
-    RemoveFirst(m_groups, group);
+    if (RemoveFirst(m_groups, group))
+        RemoveFirst(group->m_holders, this);
     if (group->m_parentGroup == this)
         group->m_parentGroup = nullptr;
 }
 
 void VornControlGroup::DeRegister(VirtualControl* control)
 {
-    if (!control)
-        return;
-    RemoveFirst(m_virtualControls, control);
-    if (control->GetGroup() == this)
-        control->SetGroup(nullptr);
+    RemoveListed(this, m_virtualControls, control);
 }
 
 void VornControlGroup::DeRegister(VornControl* control)
 {
-    if (!control)
-        return;
-    RemoveFirst(m_controls, control);
-    if (control->GetGroup() == this)
-        control->SetGroup(nullptr);
+    RemoveListed(this, m_controls, control);
 }
 
 void VornControlGroup::DeRegister(unsigned int id, bool keep)
 {
     auto it = m_controlMap.find(id);
     if (it != m_controlMap.end()) {
-        EraseControlEntry(it, keep);
+        Erase(this, m_controlMap, m_controls, it, keep);
         return;
     }
     auto vit = m_virtualControlMap.find(id);
     if (vit != m_virtualControlMap.end())
-        EraseVirtualControlEntry(vit, keep);
+        Erase(this, m_virtualControlMap, m_virtualControls, vit, keep);
 }
 
 void VornControlGroup::DeRegister(VirtualControl* control, bool keep)
 {
-    if (!control)
-        return;
-    for (auto it = m_virtualControlMap.begin(); it != m_virtualControlMap.end();) {
-        if (it->second.control == control) {
-            EraseVirtualControlEntry(it, keep);
-            it = m_virtualControlMap.begin();
-        } else {
-            ++it;
-        }
-    }
+    EraseAll(this, m_virtualControlMap, m_virtualControls, control, keep);
 }
 
 void VornControlGroup::DeRegister(VornControl* control, bool keep)
 {
-    if (!control)
-        return;
-    for (auto it = m_controlMap.begin(); it != m_controlMap.end();) {
-        if (it->second.control == control) {
-            EraseControlEntry(it, keep);
-            it = m_controlMap.begin();
-        } else {
-            ++it;
-        }
-    }
+    EraseAll(this, m_controlMap, m_controls, control, keep);
 }
 
 void VornControlGroup::Clear()
@@ -296,20 +325,6 @@ void VornControlGroup::Clear()
     while (!m_receivers.empty())
         DeRegister(m_receivers.front());
     m_parentGroup = nullptr;
-}
-
-void VornControlGroup::SetMember(VornControl* control, bool member)
-{
-    RemoveFirst(m_members, control);
-    if (member)
-        m_members.push_back(control);
-}
-
-void VornControlGroup::SetMember(VirtualControl* control, bool member)
-{
-    RemoveFirst(m_virtualMembers, control);
-    if (member)
-        m_virtualMembers.push_back(control);
 }
 
 // ---- queries ----

@@ -8,8 +8,9 @@ namespace vorn {
 
 class VornControlHint;
 
+/// Readable text for a hint (see above).
 std::string DescribeHint(const VornControlHint* hint);
-// The hint's class name, demangled; the library's own hints without "vorn::".
+/// The hint's class name, demangled; the library's own hints without "vorn::".
 std::string HintClassName(const VornControlHint& hint);
 
 } // namespace vorn

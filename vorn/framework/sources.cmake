@@ -5,7 +5,7 @@ vorn_subsystem(framework DEPENDS util SOURCES
   framework/hint_event.cpp
   framework/hints.cpp
   framework/hint_text.cpp
-  framework/value_drag.cpp
+  framework/value_control.cpp
   framework/virtual_control.cpp
   framework/window.cpp
 )

@@ -21,7 +21,6 @@ VirtualWindow::VirtualWindow(int x, int y, int arg, wxWindow* host, int id)
 
 VirtualWindow::~VirtualWindow()
 {
-    delete m_attached;
     if (m_reservedId)
         wxWindow::UnreserveControlId(m_id);
 }
@@ -60,16 +59,13 @@ bool VirtualWindow::Create(int x, int y, int arg, wxWindow* host, int id)
 
 void VirtualWindow::ReleaseAttached()
 {
-    delete m_attached;
-    m_attached = nullptr;
+    m_attached.reset();
 }
 
 void VirtualWindow::SetAttached(wxObject* object)
 {
-    if (object == m_attached)
-        return;
-    delete m_attached;
-    m_attached = object;
+    if (object != m_attached.get())
+        m_attached.reset(object);
 }
 
 void VirtualWindow::OnDraw(wxDC* dc)
@@ -126,18 +122,7 @@ VirtualControl::VirtualControl(int x, int y, int arg, wxWindow* host, int id, Vo
 
 VirtualControl::~VirtualControl()
 {
-    if (!m_group)
-        return;
-    VornControlGroup* group = m_group;
-    const unsigned int id = static_cast<unsigned int>(m_id);
-    // As for real controls: leave our own entry, and nothing may keep pointing here.
-    const VirtualControlEntry* entry = group->FindVirtualControlEntry(id);
-    if (entry && entry->control == this && !group->FindControlEntry(id))
-        group->DeRegister(id, true);
-    group->DeRegister(this, true);
-    while (group->CurrentlyRegistered(this))
-        group->DeRegister(static_cast<VirtualControl*>(this));
-    SetGroup(nullptr);
+    VornControlGroup::Leave(m_group, this);
 }
 
 bool VirtualControl::Create(int x, int y, int w, int h, int arg, wxWindow* host, int id, VornControlGroup* group)
@@ -154,22 +139,14 @@ bool VirtualControl::Create(int x, int y, int arg, wxWindow* host, int id, VornC
     return ok;
 }
 
-void VirtualControl::SetGroup(VornControlGroup* group)
-{
-    if (group == m_group)
-        return;
-    if (m_group)
-        m_group->SetMember(this, false);
-    m_group = group;
-    if (group)
-        group->SetMember(this, true);
-}
-
 void VirtualControl::RegisterWithGroup(VornControlGroup* group)
 {
-    SetGroup(group);
-    if (group)
-        group->Register(static_cast<unsigned int>(m_id), this);
+    VornControlGroup::Join(m_group, this, group, static_cast<unsigned int>(m_id));
+}
+
+void VirtualControl::SetGroup(VornControlGroup* group)
+{
+    VornControlGroup::Link(m_group, group);
 }
 
 void VirtualControl::SetEnabled(bool enabled)
@@ -184,63 +161,10 @@ void VirtualControl::SetEnabled(bool enabled)
 
 void VirtualControl::OnUpdate(unsigned int, VornControl*, VornControlHint*) {}
 
-void VirtualControl::SetMouseOver(bool over)
-{
-    if (over == m_mouseOver)
-        return;
-    m_mouseOver = over;
-    m_dirty = true;
-    OnMouseOver();
-}
-
-void VirtualControl::SetMouseDownLeft(bool down)
-{
-    if (down == m_mouseDownLeft)
-        return;
-    m_mouseDownLeft = down;
-    m_dirty = true;
-    OnMouseDownLeft();
-    OnMouseButton();
-}
-
-void VirtualControl::SetMouseDownRight(bool down)
-{
-    if (down == m_mouseDownRight)
-        return;
-    m_mouseDownRight = down;
-    m_dirty = true;
-    OnMouseDownRight();
-    OnMouseButton();
-}
-
-void VirtualControl::SetLastMousePos(int x, int y)
-{
-    m_lastMouseX = x;
-    m_lastMouseY = y;
-}
-
-void VirtualControl::SetLastDownPos(int x, int y)
-{
-    m_lastDownX = x;
-    m_lastDownY = y;
-}
-
-void VirtualControl::GetLastMousePos(int& x, int& y)
-{
-    x = m_lastMouseX;
-    y = m_lastMouseY;
-}
-
-void VirtualControl::GetLastDownPos(int& x, int& y)
-{
-    x = m_lastDownX;
-    y = m_lastDownY;
-}
-
 void VirtualControl::SetMetas(bool metaA, bool metaB)
 {
-    m_metaA = metaA;
-    m_metaB = metaB;
+    m_pointer.metaA = metaA;
+    m_pointer.metaB = metaB;
 }
 
 void VirtualControl::OnDraw(wxDC* dc)

@@ -1,9 +1,13 @@
 #pragma once
 // Windowless windows and controls: plain objects drawn inside a real host window, which
 // feeds them its mouse events. A group can hold them next to real controls.
+#include <memory>
+
 #include <wx/colour.h>
 #include <wx/gdicmn.h>
 #include <wx/object.h>
+
+#include <vorn/framework/pointer_state.h>
 
 class wxDC;
 class wxWindow;
@@ -14,59 +18,87 @@ class VornControl;
 class VornControlGroup;
 class VornControlHint;
 
+/// A window without a toolkit window: geometry, colours and flags, drawn by its host.
 class VirtualWindow {
 public:
+    /// An unplaced 10 x 10 window without host; Create must follow.
     VirtualWindow() = default;
+    /// A window of the given geometry in `host`.
     VirtualWindow(int x, int y, int w, int h, int arg, wxWindow* host, int id);
+    /// A 10 x 10 window at (x, y) in `host`.
     VirtualWindow(int x, int y, int arg, wxWindow* host, int id);
     VirtualWindow(const VirtualWindow&) = delete;
     VirtualWindow& operator=(const VirtualWindow&) = delete;
+    /// Deletes the attached object and gives back a reserved id.
     virtual ~VirtualWindow();
 
-    // An id of -1 takes a fresh id from the toolkit's pool, as a real window would.
+    /// Sets geometry, host and id. An id of -1 takes a fresh id from the toolkit's pool,
+    /// as a real window would.
     virtual bool Create(int x, int y, int w, int h, int arg, wxWindow* host, int id);
-    // Without a size the window is 10 x 10.
+    /// The same without a size: the window is 10 x 10.
     virtual bool Create(int x, int y, int arg, wxWindow* host, int id);
-    // Deletes the attached object.
+    /// Deletes the attached object.
     virtual void ReleaseAttached();
 
 protected:
+    /// Runs after Show(true); does nothing here.
     virtual void OnShow() {}
+    /// Runs after Show(false); does nothing here.
     virtual void OnHide() {}
 
 public:
+    /// Clears the DC.
     virtual void OnDraw(wxDC* dc);
-    // Refreshes the whole host window, background included, whatever the argument.
+    /// Refreshes the whole host window, background included, whatever the argument.
     virtual void Refresh(bool eraseBackground = true);
 
+    /// Stores the visible flag and runs OnShow or OnHide.
     void Show(bool show);
+    /// The flag last set by Show.
     bool IsVisible() const { return m_visible; }
-    // The captive flag only: the host window owns the real pointer capture.
+    /// Sets the captive flag only: the host window owns the real pointer capture.
     void CaptureMouse() { m_mouseCaptive = true; }
+    /// Clears the captive flag.
     void ReleaseMouse() { m_mouseCaptive = false; }
+    /// The captive flag.
     bool IsMouseCaptive() const { return m_mouseCaptive; }
 
+    /// The id given at creation, or the one taken from the toolkit's pool.
     int GetId() const { return m_id; }
+    /// The creation argument, kept as given.
     int GetArg() const { return m_arg; }
+    /// The window this one is drawn in.
     wxWindow* GetHost() const { return m_host; }
+    /// Width in pixels.
     int GetWidth() const { return m_width; }
+    /// Height in pixels.
     int GetHeight() const { return m_height; }
+    /// Left edge in the host window.
     int GetPosX() const { return m_x; }
+    /// Top edge in the host window.
     int GetPosY() const { return m_y; }
+    /// The size, as a toolkit window reports its client size.
     wxSize GetClientSize() const { return wxSize(m_width, m_height); }
+    /// Moves the window inside its host.
     void SetPosition(int x, int y);
+    /// Resizes the window.
     void SetSize(int w, int h);
-    // True when the host-window point lies inside this window.
+    /// True when the host-window point lies inside this window.
     bool Contains(int x, int y) const;
 
+    /// Stores the foreground colour for subclasses' drawing.
     void SetFgColour(const wxColour& colour) { m_fgColour = colour; }
+    /// The foreground colour.
     wxColour GetFgColour() const { return m_fgColour; }
+    /// Stores the background colour.
     void SetBgColour(const wxColour& colour) { m_bgColour = colour; }
+    /// The background colour.
     wxColour GetBgColour() const { return m_bgColour; }
 
-    // The window owns what is attached and deletes it on release or destruction.
+    /// Attaches an object that the window owns from now on (a different earlier one is deleted).
     void SetAttached(wxObject* object);
-    wxObject* GetAttached() const { return m_attached; }
+    /// The attached object, still owned by the window, or null.
+    wxObject* GetAttached() const { return m_attached.get(); }
 
 protected:
     int m_id = -1;
@@ -80,83 +112,91 @@ protected:
     int m_y = 0;
     bool m_mouseCaptive = false;
     bool m_visible = false;
-    wxObject* m_attached = nullptr;
+    std::unique_ptr<wxObject> m_attached;
 
 private:
     void TakeId(int id);
     bool m_reservedId = false;
 };
 
-class VirtualControl : public VirtualWindow {
+/// A windowless control: group membership, flags and pointer state fed by its host window.
+class VirtualControl : public VirtualWindow, public PointerTracker {
 public:
+    /// Create must follow.
     VirtualControl() = default;
+    /// A control of the given geometry, registered with `group` under its id.
     VirtualControl(int x, int y, int w, int h, int arg, wxWindow* host, int id, VornControlGroup* group);
+    /// A 10 x 10 control, registered with `group` under its id.
     VirtualControl(int x, int y, int arg, wxWindow* host, int id, VornControlGroup* group);
+    /// Leaves the group: no entry or list of it keeps pointing here.
     ~VirtualControl() override;
 
     using VirtualWindow::Create;
+    /// Creates the window and registers with `group` under its id.
     virtual bool Create(int x, int y, int w, int h, int arg, wxWindow* host, int id, VornControlGroup* group);
+    /// The same without a size.
     virtual bool Create(int x, int y, int arg, wxWindow* host, int id, VornControlGroup* group);
+    /// Back to the initial state; does nothing here.
     virtual void Reset() {}
+    /// On a change: store, mark dirty, refresh; then always RecalcState.
     virtual void SetEnabled(bool enabled);
 
 protected:
+    /// Runs when the enabled flag changed; does nothing here.
     virtual void OnEnable(bool) {}
 
 public:
+    /// The group passes an update on to this control; does nothing here.
     virtual void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint);
+    /// Recomputes the drawn state; here only clears the dirty flag.
     virtual void RecalcState() { m_dirty = false; }
-    // Fed by the host window; each runs its hooks only on a change.
-    virtual void SetMouseOver(bool over);
-    virtual void SetMouseDownLeft(bool down);
-    virtual void SetMouseDownRight(bool down);
-    virtual void SetLastMousePos(int x, int y);
-    virtual void SetLastDownPos(int x, int y);
+    // Fed by the host window; each runs its hooks only on a change, after marking the
+    // control dirty.
+    using PointerTracker::SetLastDownPos;
+    using PointerTracker::SetLastMousePos;
+    using PointerTracker::SetMouseDownLeft;
+    using PointerTracker::SetMouseDownRight;
+    using PointerTracker::SetMouseOver;
 
 protected:
+    /// Pointer motion; does nothing here.
     virtual void OnMouseMove(int, int) {}
-    virtual void OnMouseOver() { Refresh(false); }
-    virtual void OnMouseDownLeft() { Refresh(false); }
-    virtual void OnMouseDownRight() { Refresh(false); }
-    virtual void OnMouseButton() { Refresh(false); }
+    /// Every change of the over or button flags marks the control dirty first.
+    void OnPointerChanged() override { m_dirty = true; }
+    /// The pointer came over or left: refreshes.
+    void OnMouseOver() override { Refresh(false); }
+    /// The left button changed: refreshes.
+    void OnMouseDownLeft() override { Refresh(false); }
+    /// The right button changed: refreshes.
+    void OnMouseDownRight() override { Refresh(false); }
+    /// Either button changed: refreshes.
+    void OnMouseButton() override { Refresh(false); }
 
 public:
+    /// The enabled flag.
     virtual bool GetEnabled() const { return m_enabled; }
-    virtual bool GetMouseDownLeft() const { return m_mouseDownLeft; }
-    virtual bool GetMouseDownRight() const { return m_mouseDownRight; }
-    virtual bool GetMouseDown() const { return m_mouseDownLeft || m_mouseDownRight; }
-    virtual bool GetMouseOver() const { return m_mouseOver; }
-    virtual bool GetMetaA() const { return m_metaA; }
-    virtual bool GetMetaB() const { return m_metaB; }
-    virtual bool GetMetaKey() const { return m_metaA || m_metaB; }
-    virtual void GetLastMousePos(int& x, int& y);
-    virtual void GetLastDownPos(int& x, int& y);
 
+    /// Clears the DC and recomputes the drawn state while dirty.
     void OnDraw(wxDC* dc) override;
 
-    // The host passes pointer motion and the modifier keys on through these.
+    /// The host passes pointer motion on through this.
     void MouseMove(int x, int y) { OnMouseMove(x, y); }
+    /// The host passes the modifier keys on through this.
     void SetMetas(bool metaA, bool metaB);
 
+    /// True while the drawn state must be recomputed.
     bool IsDirty() const { return m_dirty; }
+    /// Asks for the drawn state to be recomputed.
     void SetDirty() { m_dirty = true; }
+    /// The group, or null.
     VornControlGroup* GetGroup() const { return m_group; }
-    // Only stores the group (and lets it know who names it); registration is separate.
+    /// Only stores the group (and lets it know who names it); registration is separate.
     void SetGroup(VornControlGroup* group);
 
 protected:
     VornControlGroup* m_group = nullptr;
     bool m_enabled = true;
-    bool m_mouseOver = false;
-    bool m_mouseDownLeft = false;
-    bool m_mouseDownRight = false;
     bool m_dirty = true;
-    int m_lastMouseX = 0;
-    int m_lastMouseY = 0;
-    int m_lastDownX = 0;
-    int m_lastDownY = 0;
-    bool m_metaA = false;
-    bool m_metaB = false;
 
 private:
     void RegisterWithGroup(VornControlGroup* group);

@@ -1,7 +1,9 @@
 #include <vorn/framework/window.h>
 
 #include <wx/brush.h>
+#include <wx/colour.h>
 #include <wx/dcclient.h>
+#include <wx/gdicmn.h>
 
 #include <vorn/util/wx_colour.h>
 
@@ -84,10 +86,15 @@ bool VornWindow::CreateToolkitWindow(int x, int y, int w, int h, wxWindow* paren
 {
     // We paint every pixel ourselves; the toolkit must not clear first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
-    return wxWindow::Create(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, wxPanelNameStr);
+    const bool ok =
+        wxWindow::Create(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, wxPanelNameStr);
+    // The toolkit makes the creation size a minimum; our best size follows SetSize instead.
+    SetMinSize(wxDefaultSize);
+    return ok;
 }
 
-// The parent's own background colour, or "YELLOW GREEN" when it has none. The toolkit
+// The parent's own background colour, or the colour database's "YELLOW GREEN" when it
+// has none. The toolkit
 // always reports some colour (its theme default) for a window that never had one set,
 // so "none" is read from whether the parent's colour was set explicitly.
 wxColour VornWindow::InheritedBackground() const
@@ -95,7 +102,7 @@ wxColour VornWindow::InheritedBackground() const
     wxWindow* parent = GetParent();
     const wxColour parentColour = (parent && parent->UseBgCol()) ? parent->GetBackgroundColour() : wxNullColour;
     if (!parentColour.IsOk())
-        return wxColour("YELLOW GREEN");
+        return wxTheColourDatabase->Find("YELLOW GREEN");
     return parentColour;
 }
 
@@ -123,6 +130,7 @@ void VornWindow::SetSize(int w, int h)
 {
     m_width = w;
     m_height = h;
+    SetBestSize(w, h);
     DoSetSize(-1, -1, w, h, 0);
 }
 
@@ -139,7 +147,39 @@ void VornWindow::SetWindowPos(int x, int y, int w, int h)
     m_y = y;
     m_width = w;
     m_height = h;
+    SetBestSize(w, h);
     DoSetSize(x, y, w, h, wxSIZE_ALLOW_MINUS_ONE);
+}
+
+void VornWindow::SetBestSize(int w, int h)
+{
+    m_bestSize = wxSize(w, h);
+    InvalidateBestSize();
+}
+
+// A -1 that keeps the toolkit's size keeps an unset stored size unset too; whatever the
+// toolkit really did is read back, so a sizer's layout, a clamp to the minimum size or a
+// plain wxWindow::SetSize all show in the stored geometry.
+void VornWindow::DoSetSize(int x, int y, int width, int height, int sizeFlags)
+{
+    wxWindow::DoSetSize(x, y, width, height, sizeFlags);
+    const wxRect actual = GetRect();
+    m_x = actual.x;
+    m_y = actual.y;
+    if (width != -1 || (sizeFlags & wxSIZE_AUTO_WIDTH) || m_width != -1)
+        m_width = actual.width;
+    if (height != -1 || (sizeFlags & wxSIZE_AUTO_HEIGHT) || m_height != -1)
+        m_height = actual.height;
+}
+
+// Only a size given in full or in part counts; a part left out is the current one.
+wxSize VornWindow::DoGetBestClientSize() const
+{
+    if (m_bestSize == wxDefaultSize)
+        return wxDefaultSize;
+    wxSize best = m_bestSize;
+    best.SetDefaults(GetClientSize());
+    return best;
 }
 
 bool VornWindow::Show(bool show)
@@ -199,9 +239,11 @@ void VornWindow::SetFgColour(const Color& colour)
     m_fgColour = CtoWxC(colour);
 }
 
+// The toolkit's own parser gives some names other values than its colour database
+// ("YELLOW GREEN" is 154, 205, 50 to GTK); the database is the one every platform shares.
 void VornWindow::SetBgColour(const wxString& name)
 {
-    SetBgColour(wxColour(name));
+    SetBgColour(wxTheColourDatabase->Find(name));
 }
 
 void VornWindow::SetBgColour(const wxColour& colour)

@@ -1,7 +1,9 @@
 #pragma once
-// VornWindow: the base window of every control and panel. Keeps its own copy of the
-// geometry it was given, routes painting to OnDraw, never lets the toolkit erase the
-// background, and re-sends key presses as VornWindowKeyEvents that climb to the parents.
+// VornWindow: the base window of every control and panel. Keeps its own copy of its
+// geometry, in step with wherever the toolkit or a sizer puts it, reports the size it
+// was given as its best size, routes painting to OnDraw, never lets the toolkit erase
+// the background, and re-sends key presses as VornWindowKeyEvents that climb to the
+// parents.
 #include <string>
 
 #include <wx/event.h>
@@ -12,13 +14,15 @@
 
 namespace vorn {
 
-// A key pressed (VORN_EVT_KEY_DOWN, 22000) or released (VORN_EVT_KEY_UP, 22001) in a
-// library window. A command event, so it reaches the parents until one handles it.
+/// A key pressed (VORN_EVT_KEY_DOWN, 22000) or released (VORN_EVT_KEY_UP, 22001) in a
+/// library window. A command event, so it reaches the parents until one handles it.
 class VornWindowKeyEvent : public wxCommandEvent {
 public:
+    /// An event of the given type with command id 0.
     explicit VornWindowKeyEvent(wxEventType type = wxEVT_NULL);
     VornWindowKeyEvent(const VornWindowKeyEvent&) = default;
     ~VornWindowKeyEvent() override;
+    /// A copy, as the toolkit queues it.
     wxEvent* Clone() const override { return new VornWindowKeyEvent(*this); }
 
     bool m_altDown = false;
@@ -38,28 +42,47 @@ typedef void (wxEvtHandler::*VornWindowKeyEventFunction)(VornWindowKeyEvent&);
 #define EVT_VORN_KEY_DOWN(func) wx__DECLARE_EVT0(VORN_EVT_KEY_DOWN, VornWindowKeyEventHandler(func))
 #define EVT_VORN_KEY_UP(func) wx__DECLARE_EVT0(VORN_EVT_KEY_UP, VornWindowKeyEventHandler(func))
 
+/// The base window of every control and panel.
 class VornWindow : public wxWindow {
 public:
+    /// No toolkit window yet: Create must follow.
     VornWindow();
+    /// A window at (x, y) of the toolkit's default size; its stored size stays unset (-1).
     VornWindow(int x, int y, wxWindow* parent, int id, long style = 0);
+    /// A window of the given geometry.
     VornWindow(int x, int y, int w, int h, wxWindow* parent, int id, long style = 0);
+    /// Gives the pointer capture back first.
     ~VornWindow() override;
 
+    /// Creates the toolkit window of the given geometry; the background goes through the virtual setter.
     virtual bool Create(int x, int y, int w, int h, wxWindow* parent, int id, long style = 0);
+    /// The same without a size.
     virtual bool Create(int x, int y, wxWindow* parent, int id, long style = 0);
 
+    /// The toolkit window id.
     unsigned int GetId() const { return static_cast<unsigned int>(wxWindow::GetId()); }
 
-    // Geometry as last set through this class (the toolkit may have changed it since).
+    // Geometry, in step with the toolkit's: a size that was never given reads -1 until
+    // one is set here or by the toolkit (a sizer's layout, SetSize, Move).
+    /// Width in pixels.
     int GetWidth() const { return m_width; }
+    /// Height in pixels.
     int GetHeight() const { return m_height; }
+    /// Left edge in the parent's client coordinates.
     int GetPosX() const { return m_x; }
+    /// Top edge in the parent's client coordinates.
     int GetPosY() const { return m_y; }
+    /// Width and height.
     void GetSize(int& w, int& h) const;
+    /// Left and top edges.
     void GetPosition(int& x, int& y) const;
+    /// Position and size at once.
     void GetWindowPos(int& x, int& y, int& w, int& h) const;
+    /// Resizes, keeping the position; the size becomes the window's best size.
     void SetSize(int w, int h);
+    /// Moves, keeping the size.
     void SetPosition(int x, int y);
+    /// Moves and resizes; the size becomes the window's best size.
     void SetWindowPos(int x, int y, int w, int h);
     using wxWindow::GetPosition;
     using wxWindow::GetSize;
@@ -67,45 +90,75 @@ public:
     using wxWindow::SetSize;
 
     // The visible flag changes only through these, not when the toolkit shows a window.
+    /// Shows or hides, then runs OnShow or OnHide.
     bool Show(bool show) override;
+    /// Shows, then runs OnShow.
     bool Show();
+    /// Hides, then runs OnHide.
     bool Hide();
+    /// The flag last set through Show or Hide.
     bool IsVisible() const { return m_visible; }
 
     // Captures do not nest: a second capture while captive does nothing.
+    /// Captures the pointer (the toolkit is asked only while the window is on screen).
     virtual void CaptureMouse();
+    /// Gives the capture back.
     virtual void ReleaseMouse();
+    /// True between CaptureMouse and ReleaseMouse (or a lost capture).
     bool IsMouseCaptive() const { return m_mouseCaptive; }
 
-    // Does nothing: a caller's Clear never erases the window.
+    /// Does nothing: a caller's Clear never erases the window.
     virtual void Clear() {}
 
     // The foreground colour is for subclasses' drawing; the toolkit never sees it.
+    /// Stores the foreground colour.
     void SetFgColour(const wxColour& colour) { m_fgColour = colour; }
+    /// Stores the foreground colour, converted.
     void SetFgColour(const Color& colour);
+    /// The foreground colour.
     wxColour GetFgColour() const { return m_fgColour; }
+    /// Sets the background to a colour of the toolkit's colour database, by name.
     void SetBgColour(const wxString& name);
+    /// Sets the background colour.
     void SetBgColour(const wxColour& colour);
+    /// Sets the background colour, converted.
     void SetBgColour(const Color& colour);
+    /// Reads the toolkit's background colour back into the stored copy and returns it.
     wxColour GetBgColour();
 
     // One tooltip per window: later calls change its text.
+    /// Sets the tooltip text (null: empty).
     void SetToolTip(const char* text);
+    /// Sets the tooltip text.
     void SetToolTip(const std::string& text);
     using wxWindow::SetToolTip;
 
+    /// Clears to the background colour; subclasses draw their face here.
     virtual void OnDraw(wxDC* dc);
 
+    /// Toolkit handler: paints through OnDraw.
     void OnPaint(wxPaintEvent& event);
+    /// Toolkit handler: swallowed, nothing is erased.
     void OnEraseBackground(wxEraseEvent& event);
+    /// Toolkit handler: re-sends a released key as VORN_EVT_KEY_UP.
     void OnVornKeyUp(wxKeyEvent& event);
+    /// Toolkit handler: re-sends a pressed key as VORN_EVT_KEY_DOWN.
     void OnVornKeyDown(wxKeyEvent& event);
+    /// Does nothing.
     void OnKillFocus(wxFocusEvent& event);
+    /// Toolkit handler: the capture went elsewhere, so the window is no longer captive.
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
 protected:
+    /// Runs after Show(true) and Show(); does nothing here.
     virtual void OnShow() {}
+    /// Runs after Show(false) and Hide(); does nothing here.
     virtual void OnHide() {}
+
+    /// Every move and resize, ours or the toolkit's, ends here: the stored geometry follows.
+    void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
+    /// The size given at creation or through SetSize/SetWindowPos; else the toolkit's guess.
+    wxSize DoGetBestClientSize() const override;
 
     wxColour m_fgColour;
     wxColour m_bgColour;
@@ -122,6 +175,9 @@ private:
     bool CreateToolkitWindow(int x, int y, int w, int h, wxWindow* parent, int id, long style);
     wxColour InheritedBackground() const;
     void SendKeyEvent(wxEventType type, const wxKeyEvent& key);
+    void SetBestSize(int w, int h);
+
+    wxSize m_bestSize = wxDefaultSize;
 
     wxDECLARE_EVENT_TABLE();
 };

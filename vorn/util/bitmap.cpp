@@ -12,23 +12,18 @@
 #include <wx/log.h>
 #include <wx/mstream.h>
 
+#include <vorn/util/detail/unit_bytes.h>
+
 namespace vorn {
 
 namespace {
+using detail::kPi;
+using detail::UnitToByte;
+
 // Larger buffers are refused rather than attempted (1 GiB).
 constexpr size_t kMaxBytes = size_t(1) << 30;
-constexpr double kPi = 3.14159265358979323846;
 // The widest sampling window GetHQColor uses.
 constexpr double kMaxRadius = 16.0;
-
-unsigned char UnitToByte(double v)
-{
-    if (!(v > 0.0))
-        return 0;
-    if (v >= 1.0)
-        return 255;
-    return static_cast<unsigned char>(static_cast<int>(v * 255.0 + 0.5));
-}
 
 unsigned char RoundToByte(double v)
 {
@@ -101,14 +96,22 @@ struct Overlap {
     bool Empty() const { return sx0 >= sx1 || sy0 >= sy1; }
 };
 
-Overlap Clip(int w, int h, int x, int y, int dw, int dh)
+// The source rectangle of src that lands in dst at (x, y), as 0..0 when nothing lands (so
+// loops over it do nothing). False when the channel counts differ.
+bool ClipBlit(const PixelBuffer& dst, const PixelBuffer& src, int x, int y, Overlap& o)
 {
-    Overlap o;
-    o.sx0 = static_cast<int>(std::max<int64_t>(0, -int64_t(x)));
-    o.sy0 = static_cast<int>(std::max<int64_t>(0, -int64_t(y)));
-    o.sx1 = static_cast<int>(std::min<int64_t>(w, int64_t(dw) - x));
-    o.sy1 = static_cast<int>(std::min<int64_t>(h, int64_t(dh) - y));
-    return o;
+    o = Overlap{0, 0, 0, 0};
+    if (src.IsEmpty() || dst.IsEmpty())
+        return true;
+    if (dst.channels != src.channels)
+        return false;
+    const Overlap clipped{static_cast<int>(std::max<int64_t>(0, -int64_t(x))),
+                          static_cast<int>(std::max<int64_t>(0, -int64_t(y))),
+                          static_cast<int>(std::min<int64_t>(src.width, int64_t(dst.width) - x)),
+                          static_cast<int>(std::min<int64_t>(src.height, int64_t(dst.height) - y))};
+    if (!clipped.Empty())
+        o = clipped;
+    return true;
 }
 
 void FillPixels(PixelBuffer& b, const unsigned char* pixel)
@@ -320,11 +323,9 @@ bool Copy(BitmapA& dst, const BitmapA& src) { return CopyBuffer(dst, src); }
 
 bool Blit(Bitmap& dst, const Bitmap& src, int x, int y)
 {
-    if (dst.channels != src.channels && !src.IsEmpty() && !dst.IsEmpty())
+    Overlap o;
+    if (!ClipBlit(dst, src, x, y, o))
         return false;
-    const Overlap o = Clip(src.width, src.height, x, y, dst.width, dst.height);
-    if (src.IsEmpty() || dst.IsEmpty() || o.Empty())
-        return true;
     const size_t rowBytes = size_t(o.sx1 - o.sx0) * src.GetPixelBytes();
     for (int sy = o.sy0; sy < o.sy1; ++sy)
         std::memmove(dst.PixelAt(o.sx0 + x, sy + y), src.PixelAt(o.sx0, sy), rowBytes);
@@ -333,11 +334,9 @@ bool Blit(Bitmap& dst, const Bitmap& src, int x, int y)
 
 bool Blit(BitmapA& dst, const BitmapA& src, int x, int y)
 {
-    if (dst.channels != src.channels && !src.IsEmpty() && !dst.IsEmpty())
+    Overlap o;
+    if (!ClipBlit(dst, src, x, y, o))
         return false;
-    const Overlap o = Clip(src.width, src.height, x, y, dst.width, dst.height);
-    if (src.IsEmpty() || dst.IsEmpty() || o.Empty())
-        return true;
     const int ch = src.channels;
     for (int sy = o.sy0; sy < o.sy1; ++sy) {
         for (int sx = o.sx0; sx < o.sx1; ++sx) {
@@ -379,6 +378,7 @@ bool ConvertTo(Bitmap& dst, const BitmapA& src)
 bool ClearBitmap(BitmapA& bitmap, const ColorA& colour) { return FillColour(bitmap, colour.r, colour.g, colour.b, colour.a); }
 bool ClearBitmap(Bitmap& bitmap, const Color& colour) { return FillColour(bitmap, colour.r, colour.g, colour.b, 1.0); }
 
+namespace {
 // A PNG whose header declares more pixels than we would ever hold is refused before the
 // decoder allocates for it.
 bool DeclaresHugePng(const unsigned char* bytes, size_t length)
@@ -393,6 +393,7 @@ bool DeclaresHugePng(const unsigned char* bytes, size_t length)
     const uint64_t pixels = uint64_t(be32(16)) * uint64_t(be32(20)); // IHDR width x height
     return pixels > kMaxBytes / 4;
 }
+} // namespace
 
 bool LoadBitmapADecode(const unsigned char* bytes, size_t length, BitmapA& out)
 {

@@ -12,18 +12,22 @@
 
 namespace vorn {
 
+/// The items of an enumeration text and the selected one.
 class EnumStringParser {
 public:
-    // True when the text parsed; otherwise the parser keeps what it held.
+    /// True when the text parsed; otherwise the parser keeps what it held.
     bool Initialize(const std::string& text);
+    /// The number of items.
     int GetSize() const { return static_cast<int>(m_items.size()); }
-    // The item's text; empty for an index outside 0 .. size - 1.
+    /// The item's text; empty for an index outside 0 .. size - 1.
     std::string GetEnumItem(int index) const;
-    // The selected index, or -1 when nothing is selected.
+    /// The selected index, or -1 when nothing is selected.
     int GetSelection() const { return m_selection; }
-    // Selects an item (0 .. size - 1) or nothing (-1); false otherwise, changing nothing.
+    /// Selects an item (0 .. size - 1) or nothing (-1); false otherwise, changing nothing.
     bool SetSelection(int index);
+    /// The text of the items and the selection, in the form Initialize reads.
     std::string GetEnumString() const;
+    /// Forgets every item and the selection.
     void Clear();
 
 private:

@@ -2,11 +2,10 @@
 
 namespace vorn {
 
-// Clamping of values into a closed range.
-
+/// Clamping of values into a closed range.
 class ExtremeHelper {
 public:
-    // Clamps value into [min, max] (min wins if the range is empty).
+    /// Clamps value into [min, max] (min wins if the range is empty).
     template <class T, class U>
     static void ClampValue(U min, U max, T& value)
     {

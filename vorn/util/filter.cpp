@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <limits>
 
+#include <vorn/util/detail/unit_bytes.h>
+
 namespace vorn {
 
 namespace {
-constexpr double kByteToUnit = 0.00392156862745098; // 1/255
-constexpr double kPi = 3.14159265358979323846;
+using detail::kByteToUnit;
+using detail::kPi;
 
 int RoundCoord(double v)
 {
@@ -18,14 +20,6 @@ int RoundCoord(double v)
     if (!(r > -1e9 && r < 1e9))
         return -1;
     return static_cast<int>(r);
-}
-
-int ToByte(double v)
-{
-    const double b = v * 255.0 + 0.5;
-    if (!(b > 0.0))
-        return 0;
-    return b >= 255.0 ? 255 : static_cast<int>(b);
 }
 
 int BlendByte(int old, double component, double intensity)
@@ -241,65 +235,82 @@ void WrappingFilter::Clear()
 }
 bool WrappingFilter::Create(int width, int height) { return m_inner && m_inner->Create(width, height); }
 
-// ---- BitmapFilter --------------------------------------------------------------------
+// ---- Filters over bitmaps ---------------------------------------------------------------
 
-bool BitmapFilter::WritePixel(int x, int y, const ColorA& c)
-{
-    unsigned char* p = m_bitmap->PixelAt(x, y);
-    if (!p)
-        return false;
-    if (m_bitmap->channels == 1) {
-        p[0] = static_cast<unsigned char>(ToByte((c.r + c.g + c.b) / 3.0));
-    } else {
-        p[0] = static_cast<unsigned char>(ToByte(c.r));
-        p[1] = static_cast<unsigned char>(ToByte(c.g));
-        p[2] = static_cast<unsigned char>(ToByte(c.b));
-    }
-    if (m_bitmap->HasAlpha())
-        p[m_bitmap->channels] = static_cast<unsigned char>(ToByte(c.a));
-    return true;
-}
+namespace {
+// Writes store truncate(component x 255 + 0.5), clamped to 0..255; a grey bitmap stores the
+// mean of red, green and blue and reads back as that grey. Without alpha bytes, alpha is
+// ignored on write and reads give 1.0.
+class BitmapFilter : public Filter {
+public:
+    explicit BitmapFilter(PixelBuffer& bitmap) : m_bitmap(&bitmap) {}
 
-bool BitmapFilter::ReadPixel(ColorA& c, int x, int y)
-{
-    const unsigned char* p = m_bitmap->PixelAt(x, y);
-    if (!p)
-        return false;
-    if (m_bitmap->channels == 1) {
-        c.r = c.g = c.b = p[0] * kByteToUnit;
-    } else {
-        c.r = p[0] * kByteToUnit;
-        c.g = p[1] * kByteToUnit;
-        c.b = p[2] * kByteToUnit;
+    bool WritePixel(int x, int y, const ColorA& c) override
+    {
+        unsigned char* p = m_bitmap->PixelAt(x, y);
+        if (!p)
+            return false;
+        if (m_bitmap->channels == 1) {
+            p[0] = detail::UnitToByte((c.r + c.g + c.b) / 3.0);
+        } else {
+            p[0] = detail::UnitToByte(c.r);
+            p[1] = detail::UnitToByte(c.g);
+            p[2] = detail::UnitToByte(c.b);
+        }
+        if (m_bitmap->HasAlpha())
+            p[m_bitmap->channels] = detail::UnitToByte(c.a);
+        return true;
     }
-    c.a = m_bitmap->HasAlpha() ? p[m_bitmap->channels] * kByteToUnit : 1.0;
-    return true;
-}
 
-bool BitmapFilter::WritePixelI(int x, int y, const ColorA& c, double i)
-{
-    unsigned char* p = m_bitmap->PixelAt(x, y);
-    if (!p)
-        return false;
-    if (m_bitmap->channels == 1) {
-        p[0] = static_cast<unsigned char>(BlendByte(p[0], (c.r + c.g + c.b) / 3.0, i));
-    } else {
-        p[0] = static_cast<unsigned char>(BlendByte(p[0], c.r, i));
-        p[1] = static_cast<unsigned char>(BlendByte(p[1], c.g, i));
-        p[2] = static_cast<unsigned char>(BlendByte(p[2], c.b, i));
+    bool ReadPixel(ColorA& c, int x, int y) override
+    {
+        const unsigned char* p = m_bitmap->PixelAt(x, y);
+        if (!p)
+            return false;
+        if (m_bitmap->channels == 1) {
+            c.r = c.g = c.b = p[0] * kByteToUnit;
+        } else {
+            c.r = p[0] * kByteToUnit;
+            c.g = p[1] * kByteToUnit;
+            c.b = p[2] * kByteToUnit;
+        }
+        c.a = m_bitmap->HasAlpha() ? p[m_bitmap->channels] * kByteToUnit : 1.0;
+        return true;
     }
-    if (m_bitmap->HasAlpha()) {
-        unsigned char& a = p[m_bitmap->channels];
-        a = static_cast<unsigned char>(BlendByte(a, c.a, i));
-    }
-    return true;
-}
 
-bool BitmapFilter::Create(int width, int height)
-{
-    const int channels = m_bitmap->channels ? m_bitmap->channels : 3;
-    return m_bitmap->Create(width, height, channels, 0);
-}
+    bool WritePixelI(int x, int y, const ColorA& c, double i) override
+    {
+        unsigned char* p = m_bitmap->PixelAt(x, y);
+        if (!p)
+            return false;
+        if (m_bitmap->channels == 1) {
+            p[0] = static_cast<unsigned char>(BlendByte(p[0], (c.r + c.g + c.b) / 3.0, i));
+        } else {
+            p[0] = static_cast<unsigned char>(BlendByte(p[0], c.r, i));
+            p[1] = static_cast<unsigned char>(BlendByte(p[1], c.g, i));
+            p[2] = static_cast<unsigned char>(BlendByte(p[2], c.b, i));
+        }
+        if (m_bitmap->HasAlpha()) {
+            unsigned char& a = p[m_bitmap->channels];
+            a = static_cast<unsigned char>(BlendByte(a, c.a, i));
+        }
+        return true;
+    }
+
+    // Keeps the channel count (3 for a bitmap that has none yet).
+    bool Create(int width, int height) override
+    {
+        const int channels = m_bitmap->channels ? m_bitmap->channels : 3;
+        return m_bitmap->Create(width, height, channels, 0);
+    }
+    int GetWidth() const override { return m_bitmap->width; }
+    int GetHeight() const override { return m_bitmap->height; }
+    void Clear() override { m_bitmap->Clear(); }
+
+private:
+    PixelBuffer* m_bitmap;
+};
+} // namespace
 
 FilterPtr CreateFilter(Bitmap& bitmap) { return std::make_unique<BitmapFilter>(bitmap); }
 FilterPtr CreateFilter(BitmapA& bitmap) { return std::make_unique<BitmapFilter>(bitmap); }

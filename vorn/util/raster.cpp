@@ -4,10 +4,12 @@
 #include <cmath>
 #include <utility>
 
+#include <vorn/util/detail/unit_bytes.h>
+
 namespace vorn {
 
 namespace {
-constexpr double kPi = 3.14159265358979323846;
+using detail::kPi;
 constexpr double kEps = 1e-9;
 
 bool Finite(std::initializer_list<double> values)

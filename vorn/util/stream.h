@@ -8,14 +8,17 @@
 
 namespace vorn {
 
+/// Reads the integers and strings of the archive format from a binary stream.
 class VornInputStream {
 public:
+    /// Reads from `in`, which must outlive the reader.
     explicit VornInputStream(std::istream& in) : m_in(in) {}
 
-    // The next unsigned 32-bit value; 0 and !good() when fewer than 4 bytes remain.
+    /// The next unsigned 32-bit value; 0 and !good() when fewer than 4 bytes remain.
     uint32_t Read32();
-    // The next string; empty and !good() when the stream ends inside it.
+    /// The next string; empty and !good() when the stream ends inside it.
     VornInputStream& operator>>(std::string& out);
+    /// True while every read so far succeeded.
     bool good() const { return m_good; }
 
 private:
@@ -23,12 +26,17 @@ private:
     bool m_good = true;
 };
 
+/// Writes integers and strings in the form VornInputStream reads (archive writers use it).
 class VornOutputStream {
 public:
+    /// Writes to `out`, which must outlive the writer.
     explicit VornOutputStream(std::ostream& out) : m_out(out) {}
 
+    /// Writes a 32-bit value, little-endian.
     void Write32(uint32_t value);
+    /// Writes a string: its byte count, then its bytes.
     VornOutputStream& operator<<(const std::string& text);
+    /// True while the underlying stream is good.
     bool good() const { return m_out.good(); }
 
 private:

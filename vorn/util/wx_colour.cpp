@@ -1,9 +1,11 @@
 #include <vorn/util/wx_colour.h>
 
+#include <vorn/util/detail/unit_bytes.h>
+
 namespace vorn {
 
 namespace {
-constexpr double kByteToUnit = 0.00392156862745098; // 1/255
+using detail::kByteToUnit;
 
 unsigned char TruncateChannel(double component)
 {

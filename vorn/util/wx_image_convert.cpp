@@ -5,11 +5,12 @@
 
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
+#include <vorn/util/detail/unit_bytes.h>
 
 namespace vorn {
 
 namespace {
-constexpr double kByteToUnit = 0.00392156862745098; // 1/255
+using detail::kByteToUnit;
 
 int ImageWidth(const wxImage& image) { return image.IsOk() ? image.GetWidth() : 0; }
 int ImageHeight(const wxImage& image) { return image.IsOk() ? image.GetHeight() : 0; }

@@ -8,18 +8,14 @@
 
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_colour.h>
+#include <vorn/util/detail/unit_bytes.h>
 
 namespace vorn {
 
 namespace {
-constexpr double kByteToUnit = 0.00392156862745098; // 1/255
+using detail::kByteToUnit;
 
 double Unit(double v) { return v > 0.0 ? (v < 1.0 ? v : 1.0) : 0.0; }
-
-unsigned char WriteByte(double component)
-{
-    return static_cast<unsigned char>(static_cast<int>(Unit(component) * 255.0 + 0.5));
-}
 
 unsigned char BlendByte(unsigned char old, double component, double intensity)
 {
@@ -56,9 +52,9 @@ bool BasicwxImageFilter::WritePixel(int x, int y, const ColorA& c)
     unsigned char* p = PixelAt(x, y);
     if (!p)
         return false;
-    p[0] = WriteByte(c.r);
-    p[1] = WriteByte(c.g);
-    p[2] = WriteByte(c.b);
+    p[0] = detail::UnitToByte(c.r);
+    p[1] = detail::UnitToByte(c.g);
+    p[2] = detail::UnitToByte(c.b);
     return true;
 }
 
@@ -157,7 +153,7 @@ void wxBitmapUnDoFilter::MirrorPixel(int x, int y)
     if (!m_dc || !m_undo->ReadPixel(stored, x, y))
         return;
     // The stored bytes, not the requested colour, so that the mirror matches exactly.
-    const wxColour colour(WriteByte(stored.r), WriteByte(stored.g), WriteByte(stored.b));
+    const wxColour colour(detail::UnitToByte(stored.r), detail::UnitToByte(stored.g), detail::UnitToByte(stored.b));
     m_dc->SetPen(wxPen(colour, 1, wxPENSTYLE_SOLID));
     m_dc->DrawPoint(x, y);
 }
@@ -203,7 +199,8 @@ void wxBitmapUnDoFilter::UnDo()
     const auto& record = m_undo->GetRecord();
     if (m_dc) {
         for (auto it = record.rbegin(); it != record.rend(); ++it) {
-            const wxColour colour(WriteByte(it->old.r), WriteByte(it->old.g), WriteByte(it->old.b));
+            const ColorA& old = it->old;
+            const wxColour colour(detail::UnitToByte(old.r), detail::UnitToByte(old.g), detail::UnitToByte(old.b));
             m_dc->SetPen(wxPen(colour, 1, wxPENSTYLE_SOLID));
             m_dc->DrawPoint(it->x, it->y);
         }

@@ -33,16 +33,16 @@ std::vector<std::string> FindFiles(const std::string& pattern)
         return paths;
     const wxString full = PathToWx(pattern);
     const wxString dirPath = wxPathOnly(full);
-    wxString spec = wxFileNameFromPath(full);
-    if (spec == "*.*")
-        spec.clear(); // on this platform a name need not contain a dot
+    wxString filePattern = wxFileNameFromPath(full);
+    if (filePattern == "*.*")
+        filePattern.clear(); // on this platform a name need not contain a dot
     wxLogNull quiet; // an unreadable directory simply yields nothing
     wxDir dir(dirPath);
     if (!dir.IsOpened())
         return paths;
     std::vector<std::string> names;
     wxString name;
-    for (bool more = dir.GetFirst(&name, spec, wxDIR_FILES); more; more = dir.GetNext(&name))
+    for (bool more = dir.GetFirst(&name, filePattern, wxDIR_FILES); more; more = dir.GetNext(&name))
         names.push_back(PathFromWx(name));
     std::sort(names.begin(), names.end());
     std::string prefix = PathFromWx(dirPath);

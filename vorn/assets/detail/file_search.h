@@ -1,6 +1,6 @@
 #pragma once
 // File enumeration for the asset loaders: a search pattern is a directory followed by
-// a file specification, as in "root/Generic/*.*".
+// a file pattern, as in "root/Generic/*.*".
 #include <string>
 #include <vector>
 

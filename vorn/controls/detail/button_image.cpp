@@ -1,6 +1,6 @@
 #include <vorn/controls/detail/button_image.h>
 
-#include <wx/dcmemory.h>
+#include <vorn/util/detail/blit.h>
 
 namespace vorn::detail {
 
@@ -47,14 +47,11 @@ bool FindButtonImage(const VornwxBitmapCache* cache, VORNIMAGETYPE state, Wallpa
     return false;
 }
 
-void BlitButtonImage(wxDC* dc, const WallpaperImageInfo<wxBitmap>& info)
+void DrawButtonImage(wxDC& dc, const VornwxBitmapCache* cache, VORNIMAGETYPE state)
 {
-    if (!dc || !info.wallpaper || !info.wallpaper->IsOk() || info.width <= 0 || info.height <= 0)
-        return;
-    wxMemoryDC source;
-    source.SelectObjectAsSource(*info.wallpaper);
-    dc->Blit(0, 0, info.width, info.height, &source, info.x, info.y, wxCOPY, false);
-    source.SelectObject(wxNullBitmap);
+    WallpaperImageInfo<wxBitmap> info;
+    if (FindButtonImage(cache, state, info))
+        BlitBitmap(dc, 0, 0, info.width, info.height, *info.wallpaper, info.x, info.y);
 }
 
 } // namespace vorn::detail

@@ -30,7 +30,8 @@ VORNIMAGETYPE VornButtonFallbackState(VORNIMAGETYPE state);
 // wallpaper in `info`, without a set or when the chain runs out.
 bool FindButtonImage(const VornwxBitmapCache* cache, VORNIMAGETYPE state, WallpaperImageInfo<wxBitmap>& info);
 
-// Copies the region to the DC's origin: plain copy, no mask, nothing cleared.
-void BlitButtonImage(wxDC* dc, const WallpaperImageInfo<wxBitmap>& info);
+// Copies the image of `state` (or its stand-in) to the DC's origin: plain copy, no mask,
+// nothing cleared; nothing when the set has none.
+void DrawButtonImage(wxDC& dc, const VornwxBitmapCache* cache, VORNIMAGETYPE state);
 
 } // namespace vorn::detail
