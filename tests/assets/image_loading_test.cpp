@@ -11,8 +11,7 @@
 
 using namespace vorn;
 
-using assettest::ImageTest;
-using assettest::SolidPng;
+using namespace assettest;
 using vorntest::PixelStr;
 
 namespace {
@@ -62,7 +61,7 @@ TEST_F(ImageLoadingTest, ExtensionChoosesTheLoader)
     EXPECT_FALSE(image.HasAlpha());
     BitmapA withAlpha;
     ASSERT_TRUE(manager.LoadImage("solid.png", withAlpha));
-    EXPECT_EQ(Pixel(withAlpha, 2, 1, true), "#010203ff");
+    EXPECT_EQ(Px(withAlpha, 2, 1), (Bytes{1, 2, 3, 255}));
     EXPECT_TRUE(diagnostics.warnings.empty());
     EXPECT_EQ(manager.GetCurrentScriptName(), "");
 }
@@ -128,7 +127,7 @@ TEST_F(ImageLoadingTest, SetsInEveryPixelTypeAndBitmapSetsLiveInWallpapers)
     const wxImage* onW = nullptr;
     const wxBitmap* onX = nullptr;
     ASSERT_TRUE(a.GetImage(VORN_IMAGE_OFF, offA) && b.GetImage(VORN_IMAGE_ON, onB));
-    EXPECT_EQ(Pixel(*offA, 3, 2, true), "#ff0000ff");
+    EXPECT_EQ(Px(*offA, 3, 2), (Bytes{255, 0, 0, 255}));
     EXPECT_FALSE(onB->HasAlpha());
     EXPECT_EQ(onB->width, 4);
     ASSERT_TRUE(w->GetImage(VORN_IMAGE_ON, onW));

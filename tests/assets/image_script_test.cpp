@@ -71,7 +71,7 @@ TEST_F(ImageScriptTest, SizeLineErrorsWarnAndFail)
                  {"size gui8 4 4\nassign image\nfinish\n", ""}};
     BitmapA widest;
     ASSERT_EQ(Run("size rgb 8192 512\nclear red\nassign image\nfinish\n", &widest), ImageScriptResult::Finished);
-    EXPECT_EQ(Pixel(widest, 8191, 511), "#ff0000");
+    EXPECT_EQ(Px(widest, 8191, 511), (Bytes{255, 0, 0, 255}));
     for (const auto& c : cases) {
         diagnostics.warnings.clear();
         BitmapA image;
@@ -87,25 +87,26 @@ TEST_F(ImageScriptTest, CommandsDrawThePicture)
     const struct {
         const char* script; // between the size line and "assign image"
         const char* type;
-        const char* pixels; // #rrggbbaa of (0, 0) and (1, 0)
+        Bytes at0, at1; // pixels (0, 0) and (1, 0)
     } cases[] = {
-        {"", "rgb", "#00000000#00000000"}, // the fresh working image
-        {"clear pink", "rgb", "#ffc0cbff#ffc0cbff"},
-        {"clear pink", "rgba", "#ffc0cb00#ffc0cb00"},
-        {"# clear red\n\n   \nclear blue and more", "rgb", "#0000ffff#0000ffff"},
-        {"clear nosuch", "rgb", "#ff6464ff#ff6464ff"}, // the fallback colour, and the run goes on
-        {"clear red\ncopy solid.png", "rgba", "#0a141eff#0a141eff"},
-        {"copya alpha.png", "rgba", "#c8000028#c80000ff"},
-        {"clear blue\nmap red mask.png", "rgb", "#ff0000ff#0000ffff"},
-        {"clear blue\nmapmask green mask.png", "rgba", "#00ff00ff#0000ff00"},
-        {"clear white\nsetalphafromgrey mask.png", "rgba", "#ffffffff#ffffff00"},
+        {"", "rgb", {0, 0, 0, 0}, {0, 0, 0, 0}}, // the fresh working image
+        {"clear pink", "rgb", {255, 192, 203, 255}, {255, 192, 203, 255}},
+        {"clear pink", "rgba", {255, 192, 203, 0}, {255, 192, 203, 0}},
+        {"# clear red\n\n   \nclear blue and more", "rgb", {0, 0, 255, 255}, {0, 0, 255, 255}},
+        {"clear nosuch", "rgb", {255, 100, 100, 255}, {255, 100, 100, 255}}, // the fallback colour, and the run goes on
+        {"clear red\ncopy solid.png", "rgba", {10, 20, 30, 255}, {10, 20, 30, 255}},
+        {"copya alpha.png", "rgba", {200, 0, 0, 40}, {200, 0, 0, 255}},
+        {"clear blue\nmap red mask.png", "rgb", {255, 0, 0, 255}, {0, 0, 255, 255}},
+        {"clear blue\nmapmask green mask.png", "rgba", {0, 255, 0, 255}, {0, 0, 255, 0}},
+        {"clear white\nsetalphafromgrey mask.png", "rgba", {255, 255, 255, 255}, {255, 255, 255, 0}},
     };
     for (const auto& c : cases) {
         BitmapA image;
         const std::string script = std::string("size ") + c.type + " 2 1 extra\n" + c.script +
                                    "\nassign image now\nfinish it\nbogus after finish\n";
         ASSERT_EQ(Run(script, &image), ImageScriptResult::Finished) << c.script;
-        EXPECT_EQ(Pixel(image, 0, 0, true) + Pixel(image, 1, 0, true), c.pixels) << c.script;
+        EXPECT_EQ(Px(image, 0, 0), c.at0) << c.script;
+        EXPECT_EQ(Px(image, 1, 0), c.at1) << c.script;
     }
     EXPECT_TRUE(diagnostics.warnings.empty());
     EXPECT_NE(diagnostics.DebugText().find("Failed to find ColourA called 'nosuch'"), std::string::npos);
@@ -122,7 +123,8 @@ TEST_F(ImageScriptTest, AssignStatesFillOnlyThoseSlots)
     const BitmapA* off = nullptr;
     const BitmapA* on = nullptr;
     ASSERT_TRUE(set.GetImage(VORN_IMAGE_OFF, off) && set.GetImage(VORN_IMAGE_ON, on));
-    EXPECT_EQ(Pixel(*off, 2, 1) + Pixel(*on, 0, 0), "#ff0000#0000ff");
+    EXPECT_EQ(Px(*off, 2, 1), (Bytes{255, 0, 0, 0}));
+    EXPECT_EQ(Px(*on, 0, 0), (Bytes{0, 0, 255, 0}));
 }
 
 TEST_F(ImageScriptTest, ErrorPictures)
@@ -132,18 +134,19 @@ TEST_F(ImageScriptTest, ErrorPictures)
     EXPECT_EQ(error, "We've ended without a finish..");
     EXPECT_EQ(line, 3);
     EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", "We've ended without a finish.. [t.sts]"}}));
-    std::string pixels;
+    std::vector<Bytes> pixels;
     for (VORNIMAGETYPE state = 2; state <= 9; ++state) {
         const BitmapA* image = nullptr;
         ASSERT_TRUE(set.GetImage(state, image)) << state;
-        pixels += Pixel(*image, 0, 0, true);
+        pixels.push_back(Px(*image, 0, 0));
     }
-    EXPECT_EQ(pixels, "#ff0000ff#ffc0cbff#964b00ff#00ff00ff#ffa500ff#add8e6ff#0000ffff#800080ff");
+    EXPECT_EQ(pixels, (std::vector<Bytes>{{255, 0, 0, 255}, {255, 192, 203, 255}, {150, 75, 0, 255}, {0, 255, 0, 255},
+                                          {255, 165, 0, 255}, {173, 216, 230, 255}, {0, 0, 255, 255}, {128, 0, 128, 255}}));
 
     ASSERT_EQ(Run("size rgba 1 1\nbogus\nfinish\n", nullptr, &set), ImageScriptResult::Recovered);
     const BitmapA* on = nullptr;
     ASSERT_TRUE(set.GetImage(3, on));
-    EXPECT_EQ(Pixel(*on, 0, 0, true), "#ffc0cb00") << "the error picture of an rgba set is transparent";
+    EXPECT_EQ(Px(*on, 0, 0), (Bytes{255, 192, 203, 0})) << "the error picture of an rgba set is transparent";
 
     diagnostics.warnings.clear();
     BitmapA image;
@@ -196,7 +199,8 @@ TEST_F(ImageScriptTest, CommandErrorsCarryTheirMessagesAndLines)
         EXPECT_EQ(error, c.message) << c.command;
         EXPECT_EQ(line, 4) << c.command;
         EXPECT_EQ(diagnostics.warnings, (Warnings{{"Image Script Parser", std::string(c.message) + " [t.sts]"}}));
-        EXPECT_EQ(Pixel(image, 3, 3), "#ffc0cb") << c.command; // the error picture
+        const int alpha = std::string(c.type) == "rgb" ? 255 : 0;
+        EXPECT_EQ(Px(image, 3, 3), (Bytes{255, 192, 203, alpha})) << c.command; // the error picture
         EXPECT_EQ(diagnostics.DebugText(), std::string("Image script t.sts, line 4: ") + c.message + "\n");
     }
 }

@@ -7,6 +7,7 @@
 #include <wx/image.h>
 #include <wx/mstream.h>
 
+#include <pixels.h>
 #include <test_support.h>
 #include <vorn/assets/asset_manager.h>
 
@@ -14,6 +15,8 @@
 
 namespace assettest {
 using namespace vorn;
+using vorntest::Bytes;
+using vorntest::Px;
 
 // PNG bytes of a w x h image whose pixels `pixel(x, y, rgba)` fills (alpha kept when
 // `withAlpha`).
@@ -56,16 +59,6 @@ protected:
     void Add(const std::string& name, const std::string& bytes)
     {
         manager.SetAsset(new MemoryAsset(name, "", "", "", bytes));
-    }
-    // "#rrggbb" or "#rrggbbaa" of a BitmapA pixel.
-    static std::string Pixel(const BitmapA& b, int x, int y, bool alpha = false)
-    {
-        const unsigned char* p = b.PixelAt(x, y);
-        if (!p)
-            return "<outside>";
-        char text[16];
-        std::snprintf(text, sizeof text, alpha ? "#%02x%02x%02x%02x" : "#%02x%02x%02x", p[0], p[1], p[2], p[3]);
-        return text;
     }
 
     vorntest::DiagnosticsRecorder diagnostics;

@@ -1,6 +1,7 @@
 // Image buttons: the state table and its stand-ins, what every kind of button does the
 // same way (creation in two steps, the disabled state, a click's exact report, life
-// without a group), drawing, and the interactions each kind has of its own.
+// without a group), drawing, the interactions each kind has of its own, the moment
+// button's repeats, and the windowless buttons.
 #include <functional>
 #include <map>
 
@@ -10,10 +11,10 @@
 #include <vorn/controls/button.h>
 #include <vorn/controls/button_drag.h>
 #include <vorn/controls/button_moment.h>
+#include <vorn/controls/virtual_button.h>
 #include <vorn/controls/detail/button_image.h>
 
-#include "group_recorder.h"
-#include "test_support.h"
+#include "value_kinds.h"
 
 using namespace vorn;
 using namespace vorntest;
@@ -72,83 +73,139 @@ void Click(wxWindow* w, int button = 0)
     SendMouse(w, button ? wxEVT_RIGHT_UP : wxEVT_LEFT_UP, {3, 3});
 }
 
-// Each kind: Make (constructor) and MakeLater (default constructor, then Create), the
-// report of one click on a button that is off, and whether that click leaves it on.
-template <class B>
+// Each kind: Make (constructor) and MakeLater (default constructor, then Create) with its
+// group as G and any further arguments, the report of one click on a button that is off,
+// and whether that click leaves it on.
+template <class B, bool On, class G = VornControlGroup1ofN, int... More>
 struct Kind {
     using Button = B;
-    static B* Make(wxWindow* p, Recorder* g, int id) { return new B(&FullSet(), 0, 0, p, id, g ? g->Plain() : nullptr); }
+    static constexpr bool kOn = On;
+    static auto Args(wxWindow* p, Recorder* g, int id) { return std::make_tuple(&FullSet(), 0, 0, p, id, static_cast<G*>(g), More...); }
+    static B* Make(wxWindow* p, Recorder* g, int id)
+    {
+        return std::apply([](auto... a) { return new B(a...); }, Args(p, g, id));
+    }
     static B* MakeLater(wxWindow* p, Recorder* g, int id)
     {
         auto* b = new B;
-        b->Create(&FullSet(), 0, 0, p, id, g ? g->Plain() : nullptr);
+        std::apply([b](auto... a) { b->Create(a...); }, Args(p, g, id));
         return b;
     }
 };
-struct PlainKind : Kind<VornButton> {
+struct PlainKind : Kind<VornButton, false> {
     static std::vector<std::string> Clicked(const std::string&) { return {}; }
-    static constexpr bool kOn = false;
 };
-struct PushKind : Kind<VornPushButton> {
+struct PushKind : Kind<VornPushButton, false> {
     static std::vector<std::string> Clicked(const std::string& id) { return {"Selected " + id, "UnSelected " + id}; }
-    static constexpr bool kOn = false;
 };
-struct ToggleKind : Kind<VornButtonToggle> {
-    static std::vector<std::string> Clicked(const std::string& id)
-    {
-        return {"Selected " + id, "Update " + id + " IntValChanged 1"};
-    }
-    static constexpr bool kOn = true;
+struct ToggleKind : Kind<VornButtonToggle, true> {
+    static std::vector<std::string> Clicked(const std::string& id) { return {"Selected " + id, "Update " + id + " IntValChanged 1"}; }
 };
-struct RadioKind : Kind<VornRadioButton> {
+struct RadioKind : Kind<VornRadioButton, true> {
     static std::vector<std::string> Clicked(const std::string& id) { return {"Selected " + id}; }
-    static constexpr bool kOn = true;
 };
-struct MoonKind : Kind<VornMoonButton> {
-    static VornMoonButton* Make(wxWindow* p, Recorder* g, int id) { return new VornMoonButton(&FullSet(), 0, 0, p, id, g); }
-    static VornMoonButton* MakeLater(wxWindow* p, Recorder* g, int id)
-    {
-        auto* b = new VornMoonButton;
-        b->Create(&FullSet(), 0, 0, p, id, g);
-        return b;
-    }
+struct MoonKind : Kind<VornMoonButton, true, Recorder> {
     static std::vector<std::string> Clicked(const std::string& id) { return {"Selected " + id}; }
-    static constexpr bool kOn = true;
 };
-struct MomentKind : Kind<VornMomentBtn> {
-    static VornMomentBtn* Make(wxWindow* p, Recorder* g, int id)
-    {
-        return new VornMomentBtn(&FullSet(), 0, 0, p, id, g ? g->Plain() : nullptr, 0, 500, 100);
-    }
-    static VornMomentBtn* MakeLater(wxWindow* p, Recorder* g, int id)
-    {
-        auto* b = new VornMomentBtn;
-        b->Create(&FullSet(), 0, 0, p, id, g ? g->Plain() : nullptr, 0, 500, 100);
-        return b;
-    }
-    static std::vector<std::string> Clicked(const std::string& id)
-    {
-        return {"Selected " + id, "Update " + id + " press", "UnSelected " + id};
-    }
-    static constexpr bool kOn = false;
+struct MomentKind : Kind<VornMomentBtn, false, VornControlGroup1ofN, 0, 500, 100> {
+    static std::vector<std::string> Clicked(const std::string& id) { return {"Selected " + id, "Update " + id + " press", "UnSelected " + id}; }
 };
-struct SizerKind : Kind<VornSizerButton> {
+struct SizerKind : Kind<VornSizerButton, false> {
     static std::vector<std::string> Clicked(const std::string&) { return {}; }
-    static constexpr bool kOn = false;
 };
 
-template <class K>
-class ButtonKindTest : public GuiTest {
+// Capture, and enter and leave events (which convert screen positions), need a shown window.
+class ButtonTest : public GuiTest {
 protected:
     void SetUp() override
     {
         GuiTest::SetUp();
-        ShowFrame(); // capture needs a shown window
+        ShowFrame();
     }
+    static void Enter(wxWindow* w) { SendMouse(w, wxEVT_ENTER_WINDOW, {2, 2}); }
+    static void Leave(wxWindow* w) { SendMouse(w, wxEVT_LEAVE_WINDOW, {-5, -5}); }
+    static std::string Drawn(VornButton* b) { return PixelStr(RenderToImage(b), 5, 4); }
     Recorder group;
 };
+template <class K>
+class ButtonKindTest : public ButtonTest {};
 using ButtonKinds = ::testing::Types<PlainKind, PushKind, ToggleKind, RadioKind, MoonKind, MomentKind, SizerKind>;
 TYPED_TEST_SUITE(ButtonKindTest, ButtonKinds);
+
+// A clock the test moves by hand; Restart sets it back to 0.
+class HandClock : public VornButtonClock {
+public:
+    explicit HandClock(long* now) : m_now(now) {}
+    long Time() const override { return *m_now; }
+    void Restart() override { *m_now = 0; }
+
+private:
+    long* m_now;
+};
+
+class MomentTest : public ButtonTest {
+protected:
+    void SetUp() override
+    {
+        ButtonTest::SetUp();
+        button = new VornMomentBtn(nullptr, 0, 0, 16, 16, panel, 501, group.Plain(), 0, 500, 100);
+        button->GetTimer()->SetClock(std::make_unique<HandClock>(&now));
+    }
+    // Runs one tick `ms` milliseconds after the previous one (or the press).
+    std::vector<std::string> Tick(long ms)
+    {
+        group.events.clear();
+        now = ms;
+        button->GetTimer()->Notify();
+        return group.events;
+    }
+    static std::vector<std::string> Pairs(int n)
+    {
+        std::vector<std::string> out;
+        for (int i = 0; i < n; ++i) {
+            out.push_back("Selected id=501");
+            out.push_back("Update id=501 repeat");
+        }
+        return out;
+    }
+    VornButtonTimer& Timer() { return *button->GetTimer(); }
+
+    VornMomentBtn* button = nullptr;
+    long now = 0;
+};
+
+// Counts its own destruction, to see who deletes it.
+class CountedCache : public VornwxBitmapCache {
+public:
+    explicit CountedCache(int* deaths) : m_deaths(deaths) {}
+    ~CountedCache() override { ++*m_deaths; }
+
+private:
+    int* m_deaths;
+};
+
+class VirtualButtonTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        Fill(cache, {VORN_IMAGE_OFF, VORN_IMAGE_ON, VORN_IMAGE_OFF_MOUSE_OVER, VORN_IMAGE_DISABLED_OFF});
+    }
+    // Draws with the DC's origin moved to (ox, oy), as a host window would.
+    static wxImage DrawAt(VirtualButton& b, int ox = 0, int oy = 0)
+    {
+        wxBitmap bmp(30, 20, 24);
+        {
+            wxMemoryDC dc(bmp);
+            dc.SetBackground(*wxBLACK_BRUSH);
+            dc.Clear();
+            dc.SetDeviceOrigin(ox, oy);
+            b.OnDraw(&dc);
+        }
+        return bmp.ConvertToImage();
+    }
+    VornwxBitmapCache cache;
+};
 
 } // namespace
 
@@ -160,7 +217,7 @@ TYPED_TEST(ButtonKindTest, CreatedInTwoStepsIsTheSameButton)
         EXPECT_EQ(b->GetClientSize(), wxSize(12, 8)); // the size of the set's images
         EXPECT_EQ(this->group.Plain()->FindControlEntry(b->GetId())->control, b);
         EXPECT_FALSE(b->GetOn());
-        EXPECT_EQ(PixelStr(RenderToImage(b), 5, 4), Colour(VORN_IMAGE_OFF));
+        EXPECT_EQ(this->Drawn(b), Colour(VORN_IMAGE_OFF));
     }
 }
 
@@ -171,35 +228,26 @@ TYPED_TEST(ButtonKindTest, AClickReportsExactly)
     EXPECT_EQ(this->group.events, TypeParam::Clicked("id=403"));
     EXPECT_EQ(b->GetOn(), TypeParam::kOn);
     EXPECT_FALSE(b->HasCapture());
+    auto* lone = TypeParam::Make(this->panel, nullptr, 406); // without a group a click still acts
+    Click(lone);
+    EXPECT_EQ(lone->GetOn(), TypeParam::kOn);
 }
 
-TYPED_TEST(ButtonKindTest, DisabledButtonIgnoresClicks)
+TYPED_TEST(ButtonKindTest, DisabledButtonIgnoresClicksAndDisablingLetsGoOfThePointer)
 {
     auto* b = TypeParam::Make(this->panel, &this->group, 404);
+    auto* pressed = TypeParam::Make(this->panel, &this->group, 405);
+    LeftDown(pressed, {3, 3});
+    this->group.events.clear();
+    pressed->SetEnabled(false);
+    EXPECT_FALSE(pressed->HasCapture());
+    EXPECT_FALSE(pressed->GetMouseDown());
+    LeftUp(pressed, {3, 3}); // ignored while disabled
     b->SetEnabled(false);
     Click(b);
     EXPECT_TRUE(this->group.events.empty());
     EXPECT_FALSE(b->GetOn());
-    EXPECT_EQ(PixelStr(RenderToImage(b), 5, 4), Colour(VORN_IMAGE_DISABLED_OFF));
-}
-
-TYPED_TEST(ButtonKindTest, DisablingWhilePressedLetsGoOfThePointer)
-{
-    auto* b = TypeParam::Make(this->panel, &this->group, 405);
-    LeftDown(b, {3, 3});
-    this->group.events.clear();
-    b->SetEnabled(false);
-    EXPECT_FALSE(b->HasCapture());
-    EXPECT_FALSE(b->GetMouseDown());
-    LeftUp(b, {3, 3}); // ignored while disabled
-    EXPECT_TRUE(this->group.events.empty());
-}
-
-TYPED_TEST(ButtonKindTest, WithoutAGroupAClickStillActs)
-{
-    auto* b = TypeParam::Make(this->panel, nullptr, 406);
-    Click(b);
-    EXPECT_EQ(b->GetOn(), TypeParam::kOn);
+    EXPECT_EQ(this->Drawn(b), Colour(VORN_IMAGE_DISABLED_OFF));
 }
 
 // ---- the state image ----
@@ -236,32 +284,12 @@ TEST(ButtonImageTest, StateTableAndStandIns)
     EXPECT_FALSE(detail::FindButtonImage(nullptr, VORN_IMAGE_OFF, info));
 }
 
-namespace {
-class ButtonTest : public GuiTest {
-protected:
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        ShowFrame(); // enter and leave events convert screen positions
-    }
-    static void Enter(wxWindow* w) { SendMouse(w, wxEVT_ENTER_WINDOW, {2, 2}); }
-    static void Leave(wxWindow* w) { SendMouse(w, wxEVT_LEAVE_WINDOW, {-5, -5}); }
-    static std::string Drawn(VornButton* b) { return PixelStr(RenderToImage(b), 5, 4); }
-    Recorder group;
-};
-} // namespace
-
 TEST_F(ButtonTest, EachStateDrawsItsImageOrItsStandIn)
 {
     VornwxBitmapCache onOff;
     Fill(onOff, {VORN_IMAGE_OFF, VORN_IMAGE_ON});
     auto* b = new VornButton(&FullSet(), 0, 0, panel, -1, nullptr);
     auto* few = new VornButton(&onOff, 20, 0, panel, -1, nullptr); // off and on serve every state
-    const auto both = [&](VORNIMAGETYPE state) {
-        EXPECT_EQ(Drawn(b), Colour(state));
-        EXPECT_EQ(b->GetImageState(), state);
-        EXPECT_EQ(Drawn(few), Colour(b->GetOn() ? VORN_IMAGE_ON : VORN_IMAGE_OFF)) << state;
-    };
     const std::pair<std::function<void(VornButton*)>, VORNIMAGETYPE> steps[] = {
         {[](VornButton*) {}, VORN_IMAGE_OFF},
         {[](VornButton* x) { Enter(x); }, VORN_IMAGE_OFF_MOUSE_OVER},
@@ -273,7 +301,9 @@ TEST_F(ButtonTest, EachStateDrawsItsImageOrItsStandIn)
     for (const auto& [step, state] : steps) {
         step(b);
         step(few);
-        both(state);
+        EXPECT_EQ(Drawn(b), Colour(state));
+        EXPECT_EQ(b->GetImageState(), state);
+        EXPECT_EQ(Drawn(few), Colour(b->GetOn() ? VORN_IMAGE_ON : VORN_IMAGE_OFF)) << state;
     }
 }
 
@@ -287,24 +317,16 @@ TEST_F(ButtonTest, DrawsOnlyItsImageFromPlainOrWallpaperSets)
     EXPECT_EQ(PixelStr(RenderToImage(b, wxSize(20, 20), wxColour(1, 2, 3)), 5, 4), "#010203");
     b->SetOn(true);
     wxImage img = RenderToImage(b, wxSize(20, 20), wxColour(1, 2, 3));
-    EXPECT_EQ(PixelStr(img, 11, 7), Colour(VORN_IMAGE_ON));
-    EXPECT_EQ(PixelStr(img, 12, 7), "#010203"); // a 12 x 8 image in a 20 x 20 window
-    EXPECT_EQ(PixelStr(img, 11, 8), "#010203");
+    ExpectPixels(img, {{{11, 7}, Colour(VORN_IMAGE_ON)}, {{12, 7}, "#010203"}, {{11, 8}, "#010203"}}); // 12 x 8 image in 20 x 20
     b->SetImageCache(nullptr);
     EXPECT_EQ(PixelStr(RenderToImage(b, wxSize(20, 20), wxColour(1, 2, 3)), 5, 5), "#010203");
 
     // A 40 x 20 wallpaper: "off" at (0, 0), "on" at (20, 10), each 10 x 10.
-    wxBitmap wallpaper(40, 20, 24);
-    {
-        wxMemoryDC dc(wallpaper);
-        dc.SetBackground(wxBrush(wxColour(50, 50, 50)));
-        dc.Clear();
-        dc.SetPen(*wxTRANSPARENT_PEN);
-        dc.SetBrush(wxBrush(wxColour(255, 0, 0)));
-        dc.DrawRectangle(0, 0, 10, 10);
-        dc.SetBrush(wxBrush(wxColour(0, 255, 0)));
-        dc.DrawRectangle(20, 10, 10, 10);
-    }
+    wxImage art(40, 20);
+    art.SetRGB(wxRect(0, 0, 40, 20), 50, 50, 50);
+    art.SetRGB(wxRect(0, 0, 10, 10), 255, 0, 0);
+    art.SetRGB(wxRect(20, 10, 10, 10), 0, 255, 0);
+    const wxBitmap wallpaper(art);
     std::vector<WallpaperImageInfo<wxBitmap>> infos(kVornImageStates);
     infos[VORN_IMAGE_OFF] = WallpaperImageInfo<wxBitmap>(0, 0, 10, 10, &wallpaper);
     infos[VORN_IMAGE_ON] = WallpaperImageInfo<wxBitmap>(20, 10, 10, 10, &wallpaper);
@@ -313,10 +335,7 @@ TEST_F(ButtonTest, DrawsOnlyItsImageFromPlainOrWallpaperSets)
     auto* w = new VornButton(&cache, 0, 30, panel, -1, nullptr);
     EXPECT_EQ(w->GetWidth(), 10);
     w->SetOn(true);
-    img = RenderToImage(w, wxSize(14, 14), *wxBLACK);
-    EXPECT_EQ(PixelStr(img, 0, 0), "#00FF00");
-    EXPECT_EQ(PixelStr(img, 9, 9), "#00FF00");
-    EXPECT_EQ(PixelStr(img, 10, 10), "#000000");
+    ExpectPixels(RenderToImage(w, wxSize(14, 14), *wxBLACK), {{{0, 0}, "#00FF00"}, {{9, 9}, "#00FF00"}, {{10, 10}, "#000000"}});
     const wxBitmap* cut = nullptr; // drawn through the region: no slot was filled by cutting
     EXPECT_FALSE(cache.VornImageCache<wxBitmap>::GetImage(VORN_IMAGE_ON, cut));
     w->SetOn(false);
@@ -404,8 +423,6 @@ TEST_F(ButtonTest, MoonSlidesInsideItsParentWhileHeld)
     EXPECT_FALSE(moon->HasCapture());
     EXPECT_EQ(group.events, (std::vector<std::string>{"Selected id=801", "Drag id=801", "Drag id=801", "Drag id=801",
                                                       "Drag id=801"}));
-    EXPECT_EQ(VornMoonButton::ClampToParent(-7, 200, 20), 0);
-    EXPECT_EQ(VornMoonButton::ClampToParent(90, 200, 20), 90);
 }
 
 TEST_F(ButtonTest, SizerGripResizesItsParentAndJumpsToItsCorner)
@@ -450,4 +467,116 @@ TEST_F(ButtonTest, GroupOperationsSwitchAndEnableButtonsOnly)
     g.SetEnableControl(623, false, nullptr);
     EXPECT_FALSE(c->GetEnabled());
     g.DeRegister(listed);
+}
+
+// ---- moment buttons: the repeats of each timer tick, driven through a clock the test sets ----
+
+TEST_F(MomentTest, HeldTicksRepeatEveryIntervalAndCarryTheRemainder)
+{
+    EXPECT_FALSE(Timer().IsRunning());
+    LeftDown(button, {3, 3});
+    EXPECT_TRUE(Timer().IsRunning());
+    EXPECT_TRUE(Timer().IsOneShot());
+    EXPECT_EQ(Timer().GetInterval(), 500); // the first delay
+    // First tick: two pairs whatever the clock says, and the carry stays; then the repeat
+    // interval, n whole intervals of the time plus the carry: 1, 2 carry 50, 1 carry 20, 0 carry 80.
+    for (const auto& [ms, pairs, carry] : {std::tuple{537L, 2, 0L}, {100L, 3, 0L}, {250L, 4, 50L}, {70L, 3, 20L}, {60L, 2, 80L}}) {
+        EXPECT_EQ(Tick(ms), Pairs(pairs)) << ms;
+        EXPECT_EQ(Timer().GetCarry(), carry) << ms;
+        EXPECT_EQ(Timer().GetInterval(), 100);
+        EXPECT_EQ(now, 0); // the clock restarts after every tick
+    }
+    group.events.clear();
+    LeftUp(button, {3, 3});
+    EXPECT_EQ(group.events, (std::vector<std::string>{"UnSelected id=501"}));
+    EXPECT_FALSE(Timer().IsRunning());
+    // A new press starts with the first delay and two pairs again.
+    LeftDown(button, {3, 3});
+    EXPECT_TRUE(Timer().GetFirstTick());
+    EXPECT_EQ(Timer().GetInterval(), 500);
+    EXPECT_EQ(Tick(900), Pairs(2));
+    LeftUp(button, {3, 3});
+    EXPECT_EQ(VornButtonTimer::CountRepeats(50, 0).n, 0); // a zero interval repeats nothing extra
+}
+
+TEST_F(MomentTest, LeavingOrDisablingStopsTheRepeats)
+{
+    LeftDown(button, {3, 3});
+    Leave(button);
+    EXPECT_FALSE(Timer().IsRunning());
+    EXPECT_EQ(group.events, (std::vector<std::string>{"Selected id=501", "Update id=501 press"})); // no click
+    LeftDown(button, {3, 3});
+    ASSERT_TRUE(Timer().IsRunning());
+    button->SetEnabled(false);
+    EXPECT_FALSE(Timer().IsRunning());
+}
+
+// The real toolkit timer and clock: short delays, waited for by pumping events.
+TEST_F(MomentTest, RealTimerRepeatsWhileHeld)
+{
+    auto* quick = new VornMomentBtn(nullptr, 40, 0, 16, 16, panel, 503, group.Plain(), 0, 5, 5);
+    group.events.clear();
+    LeftDown(quick, {3, 3});
+    ASSERT_TRUE(PumpUntil([&] { return group.events.size() >= 6; }));
+    LeftUp(quick, {3, 3});
+    EXPECT_FALSE(quick->GetTimer()->IsRunning());
+    const std::vector<std::string> start(group.events.begin(), group.events.begin() + 6);
+    EXPECT_EQ(start, (std::vector<std::string>{"Selected id=503", "Update id=503 press", "Selected id=503",
+                                               "Update id=503 repeat", "Selected id=503", "Update id=503 repeat"}));
+    EXPECT_EQ(group.events.back(), "UnSelected id=503");
+}
+
+// ---- virtual buttons: windowless, sized from their set, drawn at the DC's origin ----
+
+TEST_F(VirtualButtonTest, SizedFromTheSetAndDrawnAtTheOriginOfTheDC)
+{
+    VirtualButton a(&cache, false, 12, 9, 50, 50, 7, panel, 901, nullptr);
+    EXPECT_EQ(a.GetWidth(), 12);
+    EXPECT_EQ(a.GetHeight(), 8);
+    VirtualButton sized(nullptr, false, 0, 0, 40, 30, 0, panel, 904, nullptr); // no set: the given size
+    EXPECT_EQ(sized.GetWidth(), 40);
+    // Its own position is the host's business: it draws where the DC's origin is.
+    const std::string off = Colour(VORN_IMAGE_OFF); // and not at its own position (17, 12)
+    ExpectPixels(DrawAt(a, 5, 3), {{{4, 3}, "#000000"}, {{5, 3}, off}, {{16, 10}, off}, {{17, 10}, "#000000"}, {{17, 12}, "#000000"}});
+}
+
+TEST_F(VirtualButtonTest, StateFollowsTheFedMouseAndTheStandIns)
+{
+    VirtualButton b(&cache, false, 0, 0, 0, panel, 905, nullptr);
+    DrawAt(b);
+    b.SetOn(false);
+    b.SetButtonDown(false);
+    EXPECT_FALSE(b.IsDirty()); // setters mark only changes
+    b.SetMouseOver(true);
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), Colour(VORN_IMAGE_OFF_MOUSE_OVER));
+    b.SetMouseDownLeft(true); // off_down -> off_mouse_over
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), Colour(VORN_IMAGE_OFF_MOUSE_OVER));
+    EXPECT_EQ(b.GetImageState(), VORN_IMAGE_OFF_DOWN);
+    b.SetOn(true); // on_down -> on_mouse_over -> on
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), Colour(VORN_IMAGE_ON));
+    b.SetMouseDownLeft(false);
+    b.SetOn(false);
+    b.SetEnabled(false);
+    b.SetButtonDown(true); // the held flag chooses no image
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), Colour(VORN_IMAGE_DISABLED_OFF));
+    b.SetOn(true); // disabled_on -> on
+    EXPECT_EQ(PixelStr(DrawAt(b), 0, 0), Colour(VORN_IMAGE_ON));
+}
+
+TEST_F(VirtualButtonTest, OwnedSetIsDeletedWithTheButtonOrWhenReplaced)
+{
+    int deaths = 0;
+    {
+        VirtualButton owner(new CountedCache(&deaths), true, 0, 0, 0, panel, 908, nullptr);
+        EXPECT_TRUE(owner.OwnsImageCache());
+        VirtualButton borrower(owner.GetImageCache(), false, 0, 0, 0, panel, 909, nullptr);
+    }
+    EXPECT_EQ(deaths, 1);
+    CountedCache kept(&deaths);
+    {
+        VirtualButton b(new CountedCache(&deaths), true, 0, 0, 0, panel, 910, nullptr);
+        b.SetImageCache(&kept, false);
+        EXPECT_EQ(deaths, 2);
+    }
+    EXPECT_EQ(deaths, 2); // the borrowed set outlives the button
 }

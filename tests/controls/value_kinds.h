@@ -1,6 +1,7 @@
 #pragma once
 // The value controls as test kinds: how each is made (at once, or default-constructed then
 // created), where a drag presses and steps, and a path of steps that comes back on itself.
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <functional>
@@ -15,6 +16,8 @@
 #include <vorn/controls/slider.h>
 #include <vorn/controls/thumb_wheel.h>
 
+#include "group_recorder.h"
+#include "pixels.h"
 #include "test_support.h"
 
 namespace vorntest {
@@ -71,18 +74,75 @@ struct SliderArt {
 };
 
 // Made once and kept: controls point at the images for as long as they live.
-inline WheelArt& TheWheelArt()
+template <class Art>
+Art& Kept()
 {
-    static auto* art = new WheelArt;
-    return *art;
-}
-inline SliderArt& TheSliderArt()
-{
-    static auto* art = new SliderArt;
+    static auto* art = new Art;
     return *art;
 }
 
 const ColorA kDialLine(1, 1, 1, 1), kDialBack(0, 0, 0, 1), kDialSecond(1, 0, 0, 1);
+
+inline std::string Said(const char* what, const VornControl* c) { return std::string(what) + " id=" + std::to_string(c->GetId()); }
+
+// What the group hears from one drag of `c`: each step's value, then the value released.
+inline std::vector<std::string> DragReport(const VornControl* c, const std::vector<double>& steps, double released)
+{
+    std::vector<std::string> out{Said("Selected", c)};
+    for (const double v : steps) {
+        out.push_back(Said("Drag", c));
+        out.push_back("Update id=0 RealValChanging " + FormatReal(v));
+    }
+    out.push_back(Said("UnSelected", c));
+    out.push_back("Update id=0 RealValChanged " + FormatReal(released));
+    return out;
+}
+
+// The largest value of one channel (0 red, 1 green) in a box of the image.
+inline int Brightest(const wxImage& img, int x0, int y0, int x1, int y1, int channel)
+{
+    int best = 0;
+    for (int y = y0; y <= y1; ++y)
+        for (int x = x0; x <= x1; ++x)
+            best = std::max(best, static_cast<int>(img.GetData()[(y * img.GetWidth() + x) * 3 + channel]));
+    return best;
+}
+
+// Pixels of an image that must have the given "#RRGGBB" colours.
+using PixelList = std::vector<std::pair<wxPoint, std::string>>;
+inline void ExpectPixels(const wxImage& img, const PixelList& want)
+{
+    for (const auto& [p, colour] : want)
+        EXPECT_EQ(PixelStr(img, p.x, p.y), colour) << p.x << "," << p.y;
+}
+
+// Boxes of an image where a channel is lit somewhere (above half) or dark throughout.
+struct Glow {
+    int x0, y0, x1, y1, channel;
+    bool lit;
+};
+inline void ExpectGlows(const wxImage& img, const std::vector<Glow>& boxes)
+{
+    for (const Glow& g : boxes) {
+        const int b = Brightest(img, g.x0, g.y0, g.x1, g.y1, g.channel);
+        EXPECT_TRUE(g.lit ? b > 128 : b == 0) << g.x0 << "," << g.y0 << " channel " << g.channel << ": " << b;
+    }
+}
+
+// Controls on a dark panel in a shown frame, made by Make, and a group that has heard nothing yet.
+class ValueTest : public GuiTest {
+protected:
+    void SetUp() override
+    {
+        GuiTest::SetUp();
+        panel->SetBackgroundColour(wxColour(10, 20, 30));
+        Make();
+        ShowFrame();
+        group.events.clear();
+    }
+    virtual void Make() = 0;
+    GroupRecorder group;
+};
 
 // Each kind: its constructor's arguments (Make passes them to the constructor, MakeLater to
 // Create after default construction), Value, the press and first step of a drag, and a
@@ -114,7 +174,7 @@ struct BitmapSliderKind : KindBase<VornSliderA, BitmapSliderKind> {
     static inline const wxPoint kPress{8, 10}, kStep{28, 10};
     static auto Args(wxWindow* p, VornControlGroupValue* g)
     {
-        SliderArt& a = TheSliderArt();
+        SliderArt& a = Kept<SliderArt>();
         return std::make_tuple(VornSliderA::SLIDER_CAP0, &a.leftCap, &a.knob, &a.cap0, &a.cap1, &a.cap2, &a.fill, 0,
                                0, 20, 110, wxColour(*wxBLACK), p, -1, g);
     }
@@ -134,7 +194,7 @@ struct TrackSliderKind : KindBase<VornSliderC, TrackSliderKind> {
     static inline const wxPoint kPress{5, 10}, kStep{25, 10};
     static auto Args(wxWindow* p, VornControlGroupValue* g)
     {
-        SliderArt& a = TheSliderArt();
+        SliderArt& a = Kept<SliderArt>();
         return std::make_tuple(&a.trackKnob, &a.track, 3, 3, 0, 0, p, -1, g);
     }
     static std::vector<wxPoint> Path() { return {{25, 10}, {60, 10}, {25, 10}, {105, 10}}; }
@@ -144,7 +204,7 @@ struct WheelKind : KindBase<VornThumbWheelControl, WheelKind> {
     static inline const wxPoint kPress{10, 3}, kStep{15, 3};
     static auto Args(wxWindow* p, VornControlGroupValue* g)
     {
-        WheelArt& a = TheWheelArt();
+        WheelArt& a = Kept<WheelArt>();
         return std::make_tuple(&a.frame, &a.texture, &a.mask, 0, 0, false, 20, p, -1, g);
     }
     static VornThumbWheelControl* Prepare(VornThumbWheelControl* c)

@@ -18,6 +18,9 @@ SliderModel Slider(int width = 110, int height = 20)
     return m;
 }
 
+// Min, max and gap.
+std::tuple<int, int, int> Range(const SliderModel& m) { return {m.GetMin(), m.GetMax(), m.GetGap()}; }
+
 ThumbWheelModel Wheel(float value = 35.0f, bool vertical = false, int period = 20)
 {
     ThumbWheelModel m;
@@ -35,6 +38,8 @@ AngleDialModel Dial(double zero = 0.0)
     return m;
 }
 
+std::pair<int, int> XY(DialPoint p) { return {p.x, p.y}; }
+
 AngleClippersModel Clippers(int rangePixels = 100)
 {
     AngleClippersModel m;
@@ -48,9 +53,7 @@ AngleClippersModel Clippers(int rangePixels = 100)
 TEST(SliderModel, RangeAndReportedValue)
 {
     SliderModel m = Slider();
-    EXPECT_EQ(m.GetMin(), 0);
-    EXPECT_EQ(m.GetMax(), 1000); // tenths of the pixels left of a 10-pixel knob
-    EXPECT_EQ(m.GetGap(), 5);
+    EXPECT_EQ(Range(m), std::make_tuple(0, 1000, 5)); // tenths of the pixels left of a 10-pixel knob, gap
     // SetReported clamps (NaN counts as 0) and puts the next jump's origin at the knob.
     const std::pair<double, double> cases[] = {{1.5, 1.0}, {-2.0, 0.0}, {std::nan(""), 0.0}, {0.333, 0.333}};
     for (const auto& [in, out] : cases) {
@@ -60,9 +63,7 @@ TEST(SliderModel, RangeAndReportedValue)
         EXPECT_EQ(m.GetLastX(), static_cast<int>(100 * out)) << in; // truncated
     }
     m.Setup(4, 8, 12, 6); // margins shift the range
-    EXPECT_EQ(m.GetMin(), 40);
-    EXPECT_EQ(m.GetMax(), 960);
-    EXPECT_EQ(m.GetGap(), 4);
+    EXPECT_EQ(Range(m), std::make_tuple(40, 960, 4));
     m.SetReported(0.5);
     EXPECT_DOUBLE_EQ(m.GetValue(), 500);
     m.Setup(0, 12, 12, -1); // no right margin
@@ -73,15 +74,11 @@ TEST(SliderModel, RangeAndReportedValue)
 TEST(SliderModel, HitTestsIncludeTheirEdges)
 {
     SliderModel m = Slider(); // band y 5..15
-    EXPECT_FALSE(m.InBand(4));
-    EXPECT_TRUE(m.InBand(5));
-    EXPECT_TRUE(m.InBand(15));
-    EXPECT_FALSE(m.InBand(16));
     m.SetReported(0.305); // knob left edge at 30.5
-    EXPECT_FALSE(m.OnKnob(30));
-    EXPECT_TRUE(m.OnKnob(31));
-    EXPECT_TRUE(m.OnKnob(40));
-    EXPECT_FALSE(m.OnKnob(41));
+    for (const auto& [y, x, inside] : {std::tuple{4, 30, false}, {5, 31, true}, {15, 40, true}, {16, 41, false}}) {
+        EXPECT_EQ(m.InBand(y), inside) << y;
+        EXPECT_EQ(m.OnKnob(x), inside) << x;
+    }
 }
 
 TEST(SliderModel, TrackJumpCentresTheKnobAndClamps)
@@ -144,15 +141,13 @@ TEST(ThumbWheelModel, PressFixesTheStepFromTheValue)
 
 TEST(ThumbWheelModel, DragsRaiseTheValueUpwardsAndByItsMagnitude)
 {
-    ThumbWheelModel v = Wheel(35.0f, true);
-    v.Press(50);
-    v.DragTo(40, false);
-    EXPECT_EQ(v.GetValue(), 36.0f);
-    // 350 pixels change a value by its magnitude at the press.
-    ThumbWheelModel n = Wheel(-7.0f);
-    n.Press(0);
-    n.DragTo(350, false);
-    EXPECT_NEAR(n.GetValue(), 0.0f, 1e-6);
+    // Ten pixels up raise 35 by one; 350 pixels change a value by its magnitude at the press.
+    for (const auto& [value, vertical, to, out] : {std::tuple{35.0f, true, 40, 36.0f}, {-7.0f, false, 350, 0.0f}}) {
+        ThumbWheelModel m = Wheel(value, vertical);
+        m.Press(vertical ? 50 : 0);
+        m.DragTo(to, false);
+        EXPECT_NEAR(m.GetValue(), out, 1e-6) << value;
+    }
 }
 
 TEST(ThumbWheelModel, ClampsAndFloatRange)
@@ -184,7 +179,6 @@ TEST(ThumbWheelModel, TextureOffsetWrapsOverThePeriod)
         EXPECT_EQ(m.GetWindowStart(), position / 10) << x;
     }
     ThumbWheelModel still = Wheel(35.0f, false, 0); // no period: no scrolling, the value still moves
-    EXPECT_EQ(still.GetPeriod(), 0);
     still.Press(0);
     still.DragTo(10, false);
     EXPECT_EQ(still.GetPosition(), 0);
@@ -212,8 +206,7 @@ TEST(AngleDialModel, FractionPlacesTheKnobCounterClockwise)
     AngleDialModel m = Dial(); // centre (50, 40), radius 30
     for (const Case& c : {Case{0.0f, 80, 40}, Case{0.25f, 50, 10}, Case{0.5f, 20, 40}, Case{0.125f, 71, 19}}) {
         m.SetFraction(c.f); // offsets truncated towards the centre
-        EXPECT_EQ(m.GetKnob().x, c.x) << c.f;
-        EXPECT_EQ(m.GetKnob().y, c.y) << c.f;
+        EXPECT_EQ(XY(m.GetKnob()), std::make_pair(c.x, c.y)) << c.f;
         EXPECT_NEAR(m.GetValue(), c.f, 1e-7);
     }
     m.SetFraction(2.5f); // wraps only once
@@ -260,8 +253,7 @@ TEST(AngleDialModel, CoarseStepsFollowThePointerFineStepsATenth)
     AngleDialModel m = Dial();
     m.Press();
     ASSERT_TRUE(m.Follow(53, 36, false)); // direction (3, 4) / 5: the knob on that ray
-    EXPECT_EQ(m.GetKnob().x, 68);
-    EXPECT_EQ(m.GetKnob().y, 16);
+    EXPECT_EQ(XY(m.GetKnob()), std::make_pair(68, 16));
     const float before = m.GetAngle();
     EXPECT_FALSE(m.Follow(50, 40, false)); // on the centre: nothing moves
     EXPECT_FALSE(m.Follow(50, 40, true));
@@ -307,41 +299,32 @@ TEST(AngleClippersModel, GeometryAndBladePoints)
     };
     for (const Case& c : {Case{0.0, {75, 22}, {70, 22}}, Case{1.0, {53, 0}, {53, 5}}, Case{0.5, {68, 7}, {65, 10}}}) {
         m.SetValue(c.v);
-        EXPECT_EQ(m.GetOuter().x, c.outer.x) << c.v;
-        EXPECT_EQ(m.GetOuter().y, c.outer.y) << c.v;
-        EXPECT_EQ(m.GetInner().x, c.inner.x) << c.v;
-        EXPECT_EQ(m.GetInner().y, c.inner.y) << c.v;
+        EXPECT_EQ(XY(m.GetOuter()), XY(c.outer)) << c.v;
+        EXPECT_EQ(XY(m.GetInner()), XY(c.inner)) << c.v;
     }
 }
 
 TEST(AngleClippersModel, SetValueClampsAndTellsWhetherThePositionMoved)
 {
-    AngleClippersModel m = Clippers();
-    EXPECT_TRUE(m.SetValue(0.25));
-    EXPECT_EQ(m.GetPosition(), 250);
-    EXPECT_FALSE(m.SetValue(0.2501)); // the same tenth of a pixel
-    EXPECT_DOUBLE_EQ(m.GetValue(), 0.2501);
-    EXPECT_TRUE(m.SetValue(3.0));
-    EXPECT_EQ(m.GetValue(), 1.0);
-    EXPECT_TRUE(m.SetValue(std::nan("")));
-    EXPECT_EQ(m.GetValue(), 0.0);
+    AngleClippersModel m = Clippers(); // 0.2501 is the same tenth of a pixel as 0.25
+    for (const auto& [in, moved, kept, position] :
+         {std::tuple{0.25, true, 0.25, 250}, {0.2501, false, 0.2501, 250}, {3.0, true, 1.0, 1000}, {std::nan(""), true, 0.0, 0}}) {
+        EXPECT_EQ(m.SetValue(in), moved) << in;
+        EXPECT_DOUBLE_EQ(m.GetValue(), kept) << in;
+        EXPECT_EQ(m.GetPosition(), position) << in;
+    }
 }
 
 TEST(AngleClippersModel, DownwardDragOpens)
 {
     AngleClippersModel m = Clippers();
-    m.Grab(10);
-    EXPECT_TRUE(m.DragTo(30, false)); // 20 of 100 pixels
-    EXPECT_DOUBLE_EQ(m.GetValue(), 0.2);
-    EXPECT_FALSE(m.DragTo(30, false));
-    EXPECT_TRUE(m.DragTo(35, true)); // fine: 5 tenths
-    EXPECT_EQ(m.GetPosition(), 205);
-    EXPECT_TRUE(m.DragTo(-500, false));
-    EXPECT_EQ(m.GetPosition(), 0);
-    EXPECT_FALSE(m.DragTo(-600, false)); // already closed
-    EXPECT_EQ(m.GetLast(), -600);
-    EXPECT_TRUE(m.DragTo(2000, false));
-    EXPECT_EQ(m.GetValue(), 1.0);
+    m.Grab(10); // 20 of 100 pixels, again, 5 tenths finely, closed, already closed, open
+    for (const auto& [y, fine, moved, value] : {std::tuple{30, false, true, 0.2}, {30, false, false, 0.2}, {35, true, true, 0.205},
+                                                {-500, false, true, 0.0}, {-600, false, false, 0.0}, {2000, false, true, 1.0}}) {
+        EXPECT_EQ(m.DragTo(y, fine), moved) << y;
+        EXPECT_DOUBLE_EQ(m.GetValue(), value) << y;
+        EXPECT_EQ(m.GetLast(), y);
+    }
     // The drag keeps its own position: range * (p / range) can fall a tenth short.
     for (int rangePixels = 1; rangePixels <= 60; ++rangePixels) {
         AngleClippersModel c = Clippers(rangePixels);

@@ -496,13 +496,14 @@ TEST_F(ControlGroupTest, ChildToParentForwardsInTheParentsName)
     inner.ControlUnSelected(41, child);
     inner.ControlDoubleClick(41, child); // not forwarded
     DiagnosticsRecorder diag;
-    ReceiverRecorder r;
+    Log heard;
+    TaggedReceiver r(&heard, "r");
     inner.Register(&r);
     IntValChanged hint(6);
     inner.Update(41, child, &hint); // routed here, not forwarded
     EXPECT_EQ(outer.events, (Log{"Selected id=40", "Drag id=40", "ShapeChanged id=40", "UnSelected id=40"}));
     EXPECT_EQ(outer.lastControl, parent);
-    EXPECT_EQ(r.events, (Log{"Update id=41 IntValChanged 6"}));
+    EXPECT_EQ(heard, (Log{"r id=41 IntValChanged 6"}));
 
     // Without a parent group nothing goes anywhere; a plain group hears selections only.
     outer.DeRegister(40, true);

@@ -14,7 +14,6 @@
 
 namespace vorntest {
 using namespace vorn;
-using Log = std::vector<std::string>;
 
 // Counts its own destructions, so a test can check ownership exactly.
 template <class Base>

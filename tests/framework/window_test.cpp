@@ -17,8 +17,6 @@ using namespace vorntest;
 
 namespace {
 
-using Log = std::vector<std::string>;
-
 class ProbeWindow : public VornWindow {
 public:
     using VornWindow::VornWindow;

@@ -5,8 +5,7 @@
 //   "ShapeChanged id=5", "Update id=0 RealValChanging 0.25", "Update id=0 IntValChanged 3",
 //   "Update id=0 StringValChanged \"abc\"", "Update id=0 VornMomentHint", "Update id=0 null".
 // Notifications from virtual controls read "Selected virtual id=5" and so on.
-// Doubles are printed with %g. Hints of other classes print their class name, or what
-// the recorder's `describe` hook returns for them (empty string: use the class name).
+// Doubles are printed with %g; hints of other classes print their class name.
 #include <cstdio>
 #include <functional>
 #include <string>
@@ -18,6 +17,7 @@
 
 namespace vorntest {
 using namespace vorn;
+using Log = std::vector<std::string>;
 
 using HintDescriber = std::function<std::string(const VornControlHint* hint)>;
 
@@ -44,23 +44,13 @@ inline std::string DescribeUpdate(unsigned int id, const VornControlHint* hint, 
     return "Update id=" + std::to_string(id) + " " + HintText(hint, extra);
 }
 
-// What both recorders keep: the events in order and the control of the last one.
-struct Recording {
-    std::vector<std::string> events;
-    VornControl* lastControl = nullptr;
-    HintDescriber describe;
-
-    void NoteUpdate(unsigned int id, VornControl* control, const VornControlHint* hint)
-    {
-        lastControl = control;
-        events.push_back(DescribeUpdate(id, hint, describe));
-    }
-};
-
 // A value group that records every notification and update, then routes updates on as
 // any group does (to registered controls, sub-groups and receivers).
-class GroupRecorder : public VornControlGroupValue, public Recording {
+class GroupRecorder : public VornControlGroupValue {
 public:
+    Log events;
+    VornControl* lastControl = nullptr;
+
     void ControlSelected(unsigned int id, VirtualControl*) override { Note("Selected virtual", id); }
     void ControlSelected(unsigned int id, VornControl* c) override { Note("Selected", id, c); }
     void ControlUnSelected(unsigned int id, VirtualControl*) override { Note("UnSelected virtual", id); }
@@ -72,7 +62,8 @@ public:
 
     void Update(unsigned int id, VornControl* control, VornControlHint* hint) override
     {
-        NoteUpdate(id, control, hint);
+        lastControl = control;
+        events.push_back(DescribeUpdate(id, hint, nullptr));
         VornControlGroupValue::Update(id, control, hint);
     }
 
@@ -92,15 +83,6 @@ private:
         if (control)
             lastControl = control;
         events.push_back(std::string(what) + " id=" + std::to_string(id));
-    }
-};
-
-// A host receiver recording "Update id=... <hint>" for every message.
-class ReceiverRecorder : public MessageReceiver, public Recording {
-public:
-    void OnMessage(unsigned int id, VornControl* control, VornControlHint* hint) override
-    {
-        NoteUpdate(id, control, hint);
     }
 };
 

@@ -10,13 +10,13 @@ namespace vorn {
 /// Builds archive files that ArchiveAssetLoader reads.
 class ArchiveWriter {
 public:
-    // Adds one asset. Empty platform or languages mean none. Every value must be one
-    // word (the directory separates fields by white space), and "NONE" cannot be a value.
-    // On failure nothing is added and `error` says why.
+    /// Adds one asset. Empty platform or languages mean none. Every value must be one
+    /// word (the directory separates fields by white space), and "NONE" cannot be a value.
+    /// On failure nothing is added and `error` says why.
     bool AddFile(const std::string& name, const std::string& platform, const std::string& languageMajor,
                  const std::string& languageMinor, const std::vector<unsigned char>& bytes,
                  std::string& error);
-    // The same with the bytes of a file on disk.
+    /// The same with the bytes of a file on disk.
     bool AddFileFromDisk(const std::string& name, const std::string& platform,
                          const std::string& languageMajor, const std::string& languageMinor,
                          const std::string& path, std::string& error);

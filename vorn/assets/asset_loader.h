@@ -25,8 +25,8 @@ public:
 /// Scans a directory tree laid out as
 ///   root/             no platform, no language
 ///   root/Generic/     platform "generic"
-///   root/<P>/         the manager's platform
-///   root/{Generic,<P>}/<L>/ and root/{Generic,<P>}/<L>/<M>/ for the languages.
+///   root/\<P\>/         the manager's platform
+///   root/{Generic,\<P\>}/\<L\>/ and root/{Generic,\<P\>}/\<L\>/\<M\>/ for the languages.
 class FileAssetLoader : public AssetLoader {
 public:
     /// An empty root: Init must follow.

@@ -12,7 +12,7 @@
 
 namespace vorn {
 
-// The state index of an image in an image set, 0 to 9. Image scripts name 2 to 9.
+/// The state index of an image in an image set, 0 to 9. Image scripts name 2 to 9.
 typedef int VORNIMAGETYPE;
 enum : int {
     VORN_IMAGE_NONE = 0,

@@ -34,6 +34,7 @@ struct ImageScriptTargets {
     OldVornListBoxInfo* listBox = nullptr; // only while loading a list-box skin
 };
 
+/// How a script run ended.
 enum class ImageScriptResult {
     Failed,    // the size line was wrong: nothing was made
     Finished,  // the script reached "finish"
@@ -58,6 +59,7 @@ public:
     /// The line of the last command error, 0 when none.
     int GetErrorLine() const { return m_errorLine; }
 
+    /// The pixel type of a script's working image.
     enum ImageType { kNoType = 0, kRgb = 1, kRgba = 2, kGui8 = 3 };
 
     // Largest side, and largest pixel count, of a script's working image. A set run

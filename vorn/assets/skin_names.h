@@ -129,7 +129,7 @@ inline constexpr const char* kPanelText = "vorn_panel_text";
 
 } // namespace vornskin
 
-// How an asset is loaded, which decides what the checker runs and what a skin must hold.
+/// How an asset is loaded, which decides what the checker runs and what a skin must hold.
 enum class SkinAssetKind {
     Colour,       // colour database key
     Font,         // font database key
@@ -147,8 +147,8 @@ enum class SkinAssetKind {
 constexpr unsigned SkinStateBit(int state) { return 1u << state; }
 constexpr unsigned kSkinAllStates = 0x3fcu; // states 2 to 9
 
-// Who needs a name: the library's controls, the skin's own scripts, or hosts (default looks
-// for controls whose images the host passes in; the library never looks these up).
+/// Who needs a name: the library's controls, the skin's own scripts, or hosts (default looks
+/// for controls whose images the host passes in; the library never looks these up).
 enum class SkinNameOrigin { Library, Skin, Host };
 
 /// One name the library or a host looks up, with what its load needs.

@@ -76,7 +76,7 @@ public:
     /// Milliseconds left over from the last tick.
     int GetCarry() const { return m_carry; }
 
-    // How many repeats a tick reports: its n and the carry left for the next tick.
+    /// How many repeats a tick reports: its n and the carry left for the next tick.
     struct Repeats {
         int n;
         int carry;

@@ -43,6 +43,7 @@ private:
 
 extern const wxEventTypeTag<VornHintEvent> VORN_EVT_HINT; // 22010
 
+/// The signature of a hint-event handler in an event table.
 typedef void (wxEvtHandler::*VornHintEventFunction)(VornHintEvent&);
 #define VornHintEventHandler(func) wxEVENT_HANDLER_CAST(VornHintEventFunction, func)
 #define EVT_VORN_HINT(func) wx__DECLARE_EVT0(VORN_EVT_HINT, VornHintEventHandler(func))

@@ -10,7 +10,9 @@ class VornControlHint {
 public:
     /// An empty hint.
     VornControlHint() = default;
+    /// Hints copy as plain values.
     VornControlHint(const VornControlHint&) = default;
+    /// Hints assign as plain values.
     VornControlHint& operator=(const VornControlHint&) = default;
     virtual ~VornControlHint();
 };

@@ -20,6 +20,7 @@ class VornWindowKeyEvent : public wxCommandEvent {
 public:
     /// An event of the given type with command id 0.
     explicit VornWindowKeyEvent(wxEventType type = wxEVT_NULL);
+    /// A copy, as the toolkit's Clone needs.
     VornWindowKeyEvent(const VornWindowKeyEvent&) = default;
     ~VornWindowKeyEvent() override;
     /// A copy, as the toolkit queues it.
@@ -37,6 +38,7 @@ public:
 extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_DOWN; // 22000
 extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_UP;   // 22001
 
+/// The signature of a key-event handler in an event table.
 typedef void (wxEvtHandler::*VornWindowKeyEventFunction)(VornWindowKeyEvent&);
 #define VornWindowKeyEventHandler(func) wxEVENT_HANDLER_CAST(VornWindowKeyEventFunction, func)
 #define EVT_VORN_KEY_DOWN(func) wx__DECLARE_EVT0(VORN_EVT_KEY_DOWN, VornWindowKeyEventHandler(func))

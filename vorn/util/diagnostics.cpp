@@ -50,7 +50,9 @@ void WarningMessage(const std::string& title, const std::string& text)
         g_warningHook(title, text);
         return;
     }
-    if (wxTheApp && wxTheApp->IsMainLoopRunning()) {
+    // wxTheApp would claim a GUI application; a console host's instance is only a wxAppConsole.
+    const wxAppConsole* app = wxAppConsole::GetInstance();
+    if (app && app->IsMainLoopRunning()) {
         wxMessageBox(wxString::FromUTF8(text.c_str()), wxString::FromUTF8(title.c_str()),
                      wxOK | wxICON_WARNING);
         return;
