@@ -15,12 +15,12 @@ extern const char* const kArchiveExtension;
 
 /// One usable line of an archive directory.
 struct ArchiveEntry {
-    std::string name;
-    std::string platform;      // empty for "NONE"
-    std::string languageMajor; // empty for "NONE"
-    std::string languageMinor; // empty for "NONE"
-    int64_t start = 0;
-    int64_t end = 0;
+    std::string name;          ///< The asset name.
+    std::string platform;      ///< Platform tag; empty for "NONE".
+    std::string languageMajor; ///< Major language tag; empty for "NONE".
+    std::string languageMinor; ///< Minor language tag; empty for "NONE".
+    int64_t start = 0;         ///< First byte, as an offset into the archive's data.
+    int64_t end = 0;           ///< One past the last byte, as the same kind of offset.
 
     /// Number of bytes from start to end.
     int64_t Size() const { return end - start; }

@@ -37,8 +37,8 @@ struct AssetCaches;
 
 /// One line of a menu text: an identifier and its label.
 struct MENUITEM {
-    int id = 0;
-    wxString label;
+    int id = 0;     ///< The menu identifier.
+    wxString label; ///< The label shown.
 };
 
 /// Loads, selects and caches every resource of a skin by asset name.

@@ -35,8 +35,8 @@ public:
     bool RunScript(const std::string& text);
 
     // Point sizes the toolkit takes; -1 asks for its default size.
-    static constexpr int kMinPointSize = -1;
-    static constexpr int kMaxPointSize = 10000;
+    static constexpr int kMinPointSize = -1;    ///< Smallest point size taken (the default size).
+    static constexpr int kMaxPointSize = 10000; ///< Largest point size taken.
 
 private:
     bool RunLine(const std::string& line, int lineNumber);

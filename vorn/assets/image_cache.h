@@ -25,7 +25,7 @@ enum : int {
     VORN_IMAGE_ON_DOWN = 8,
     VORN_IMAGE_OFF_DOWN = 9,
 };
-constexpr int kVornImageStates = 10;
+constexpr int kVornImageStates = 10; ///< Number of state slots in an image set (indices 0 to 9).
 
 /// The state an image script names ("off", "on", "on_mouse_over", "off_mouse_over",
 /// "disabled_on", "disabled_off", "on_down", "off_down"); false for any other word.
@@ -171,11 +171,11 @@ protected:
 /// Where one image lives inside a shared wallpaper bitmap.
 template <class T>
 struct WallpaperImageInfo {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    const T* wallpaper = nullptr; // null: no image
+    int x = 0;                    ///< Left edge on the wallpaper, in pixels.
+    int y = 0;                    ///< Top edge on the wallpaper, in pixels.
+    int width = 0;                ///< Width in pixels.
+    int height = 0;               ///< Height in pixels.
+    const T* wallpaper = nullptr; ///< The shared wallpaper (not owned); null: no image.
     /// No image.
     WallpaperImageInfo() = default;
     /// A rectangle of the given wallpaper.

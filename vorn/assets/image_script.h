@@ -28,10 +28,10 @@ private:
 
 /// Where a run puts what it makes. A run has either an image or a set target.
 struct ImageScriptTargets {
-    BitmapA* image = nullptr;
-    VornBitmapACache* set = nullptr;
-    VornEditInfo* edit = nullptr;          // only while loading an edit skin
-    OldVornListBoxInfo* listBox = nullptr; // only while loading a list-box skin
+    BitmapA* image = nullptr;              ///< The image a single-image run draws into, or null.
+    VornBitmapACache* set = nullptr;       ///< The set a set run fills, or null.
+    VornEditInfo* edit = nullptr;          ///< Only while loading an edit skin.
+    OldVornListBoxInfo* listBox = nullptr; ///< Only while loading a list-box skin.
 };
 
 /// How a script run ended.
@@ -65,8 +65,8 @@ public:
     // Largest side, and largest pixel count, of a script's working image. A set run
     // holds up to ten copies plus their conversions, so 4M pixels (16 MB an image)
     // keeps a full-screen set within a few hundred MB.
-    static constexpr int kMaxSide = 8192;
-    static constexpr long kMaxPixels = 4L * 1024 * 1024;
+    static constexpr int kMaxSide = 8192;                ///< Largest side, in pixels.
+    static constexpr long kMaxPixels = 4L * 1024 * 1024; ///< Largest pixel count.
 
 private:
     bool RunSizeLine(const std::string& line);

@@ -145,7 +145,7 @@ enum class SkinAssetKind {
 
 /// A bit per image state (VORNIMAGETYPE 2..9), for SkinAssetName::states.
 constexpr unsigned SkinStateBit(int state) { return 1u << state; }
-constexpr unsigned kSkinAllStates = 0x3fcu; // states 2 to 9
+constexpr unsigned kSkinAllStates = 0x3fcu; ///< The bits of states 2 to 9.
 
 /// Who needs a name: the library's controls, the skin's own scripts, or hosts (default looks
 /// for controls whose images the host passes in; the library never looks these up).
@@ -153,13 +153,14 @@ enum class SkinNameOrigin { Library, Skin, Host };
 
 /// One name the library or a host looks up, with what its load needs.
 struct SkinAssetName {
-    const char* name;
-    SkinAssetKind kind;
-    int width;       // 0 where the size is the skin's choice
-    int height;
-    unsigned states; // image sets and list-box skins: the states the skin must assign
-    SkinNameOrigin origin;
-    const char* use; // who reads it
+    const char* name;      ///< The name as looked up.
+    SkinAssetKind kind;    ///< What is loaded under it, and through which call.
+    int width;             ///< Width in pixels; 0 where the size is the skin's choice.
+    int height;            ///< Height in pixels; 0 where the size is the skin's choice.
+    /// Image sets and list-box skins: the states the skin must assign (SkinStateBit bits).
+    unsigned states;
+    SkinNameOrigin origin; ///< Who needs the name.
+    const char* use;       ///< Who reads it.
 };
 
 /// Every name, library look-ups first, then the database scripts, then the host looks.

@@ -16,7 +16,7 @@ namespace vorn {
 /// One wallpaper bitmap, filled row by row (shelf packing).
 class VornwxBitmapWallpaper {
 public:
-    static constexpr int kSize = 1000; // width and height in pixels
+    static constexpr int kSize = 1000; ///< Width and height in pixels.
 
     /// A black kSize x kSize bitmap with nothing placed.
     VornwxBitmapWallpaper();

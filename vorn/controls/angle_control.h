@@ -64,8 +64,8 @@ protected:
     /// A paint event means the toolkit lost what was drawn there: the dial is drawn anew.
     void OnDialPaint(wxPaintEvent& event);
 
-    AngleDialModel m_model;
-    bool m_clockwise = false;
+    AngleDialModel m_model; ///< The dial angle and drag state.
+    bool m_clockwise = false; ///< Stored for the host only; the dial ignores it.
 
 private:
     /// The setup every constructor and Create share once the window exists.

@@ -20,8 +20,8 @@ namespace vorn {
 // kept in tenths of a pixel over `range` tenths.
 /// A point of a dial in client coordinates.
 struct DialPoint {
-    int x = 0;
-    int y = 0;
+    int x = 0; ///< x in client pixels.
+    int y = 0; ///< y in client pixels.
 };
 
 /// The arithmetic of the full-turn direction dials.

@@ -72,10 +72,10 @@ protected:
     /// Redraw for a press or release; the down images show at once.
     void RefreshPressed();
 
-    VORNIMAGETYPE m_imageState = VORN_IMAGE_NONE;
-    bool m_on = false;
-    bool m_buttonDown = false;
-    const VornwxBitmapCache* m_cache = nullptr;
+    VORNIMAGETYPE m_imageState = VORN_IMAGE_NONE; ///< The image to draw, worked out by RecalcState.
+    bool m_on = false; ///< The on flag.
+    bool m_buttonDown = false; ///< The host-held down flag (SetButtonDown).
+    const VornwxBitmapCache* m_cache = nullptr; ///< The button images (not owned), or null.
 
 private:
     void Init();
@@ -132,8 +132,9 @@ protected:
     /// Switches this button on and the others of the group off, and reports the choice.
     void Choose();
 
+    /// The group that keeps one button on (not owned), or null.
     VornControlGroup1ofN* m_radioGroup = nullptr;
-    bool m_toggle = false;
+    bool m_toggle = false; ///< An on button switches off when clicked again.
 
 private:
     void InitRadio(VornControlGroup1ofN* group);

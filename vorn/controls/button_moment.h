@@ -29,7 +29,7 @@ public:
     explicit VornMomentHint(bool f) : flag(f) {}
     /// Out of line, for the hint's type information.
     ~VornMomentHint() override;
-    bool flag = false;
+    bool flag = false; ///< True for the press, false for a repeat.
 };
 
 /// Milliseconds since the last restart.
@@ -78,8 +78,8 @@ public:
 
     /// How many repeats a tick reports: its n and the carry left for the next tick.
     struct Repeats {
-        int n;
-        int carry;
+        int n; ///< Number of repeats.
+        int carry; ///< Milliseconds left for the next tick.
     };
     /// The repeats of a tick `elapsed` ms after the previous one.
     static Repeats CountRepeats(long elapsed, int repeat);

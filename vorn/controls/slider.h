@@ -59,7 +59,7 @@ protected:
     /// The knob's edge becomes the next jump's origin.
     void OnDragEnd() override { m_model.EndDrag(); }
 
-    SliderModel m_model;
+    SliderModel m_model; ///< The knob position and drag state.
 };
 
 /// A slider drawn from bitmaps: a left cap chosen by type, a fill left of the knob, the knob.

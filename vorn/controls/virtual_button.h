@@ -57,11 +57,11 @@ protected:
     /// The region to draw for the current state, after the stand-in chain.
     bool GetImageInfo(WallpaperImageInfo<wxBitmap>& info);
 
-    const VornwxBitmapCache* m_cache = nullptr;
-    bool m_ownsCache = false;
-    VORNIMAGETYPE m_imageState = VORN_IMAGE_NONE;
-    bool m_on = false;
-    bool m_buttonDown = false;
+    const VornwxBitmapCache* m_cache = nullptr; ///< The button images, or null.
+    bool m_ownsCache = false; ///< The images are deleted with the button or on replacement.
+    VORNIMAGETYPE m_imageState = VORN_IMAGE_NONE; ///< The image to draw, worked out by RecalcState.
+    bool m_on = false; ///< The on flag.
+    bool m_buttonDown = false; ///< The host-held down flag (SetButtonDown).
 
 private:
     void TakeCache(const VornwxBitmapCache* cache, bool ownsCache);

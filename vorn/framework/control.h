@@ -118,8 +118,8 @@ protected:
             RecalcState();
     }
 
-    VornControlGroup* m_group = nullptr;
-    bool m_enabled = true;
+    VornControlGroup* m_group = nullptr; ///< The group (not owned), or null.
+    bool m_enabled = true; ///< Whether the control takes input.
 
 private:
     bool m_dirty = true; // written only through SetDirty and RecalcState by subclasses

@@ -31,18 +31,18 @@ protected:
 
 /// A control registered under an id.
 struct VornControlEntry {
-    int id = 0;
-    bool own = false;
-    VornControl* control = nullptr;
-    std::string name = "NONAME";
+    int id = 0; ///< The id it is registered under.
+    bool own = false; ///< The group deletes the control on removal.
+    VornControl* control = nullptr; ///< The control (owned only when `own` is set).
+    std::string name = "NONAME"; ///< A name for diagnostics.
 };
 
 /// A virtual control registered under an id.
 struct VirtualControlEntry {
-    int id = 0;
-    bool own = false;
-    VirtualControl* control = nullptr;
-    std::string name = "NONAME";
+    int id = 0; ///< The id it is registered under.
+    bool own = false; ///< The group deletes the control on removal.
+    VirtualControl* control = nullptr; ///< The virtual control (owned only when `own` is set).
+    std::string name = "NONAME"; ///< A name for diagnostics.
 };
 
 /// Routes updates between controls, sub-groups and host receivers.
@@ -146,13 +146,13 @@ public:
     void Bind(VornControlGroup* parent);
 
 protected:
-    VornControlGroup* m_parentGroup = nullptr;
-    std::map<unsigned int, VornControlEntry> m_controlMap;
-    std::map<unsigned int, VirtualControlEntry> m_virtualControlMap;
-    std::vector<VornControl*> m_controls;
-    std::vector<VirtualControl*> m_virtualControls;
-    std::vector<VornControlGroup*> m_groups;
-    std::vector<MessageReceiver*> m_receivers;
+    VornControlGroup* m_parentGroup = nullptr; ///< The parent group (not owned), or null.
+    std::map<unsigned int, VornControlEntry> m_controlMap; ///< Controls registered by id.
+    std::map<unsigned int, VirtualControlEntry> m_virtualControlMap; ///< Virtual controls registered by id.
+    std::vector<VornControl*> m_controls; ///< Controls registered without id (not owned).
+    std::vector<VirtualControl*> m_virtualControls; ///< Virtual controls registered without id (not owned).
+    std::vector<VornControlGroup*> m_groups; ///< Sub-groups (not owned).
+    std::vector<MessageReceiver*> m_receivers; ///< Host receivers (not owned).
 
 private:
     friend class VornControl;
@@ -188,7 +188,7 @@ public:
     int GetSelected() const { return m_selected; }
 
 protected:
-    int m_selected = 0;
+    int m_selected = 0; ///< The id of the chosen control; 0 before any choice.
 };
 
 /// A group that also hears of drags and shape changes (value controls send them).
@@ -232,6 +232,7 @@ public:
     VornControl* GetParentControl() const { return m_parentControl; }
 
 protected:
+    /// The parent control whose group hears of this one (not owned), or null.
     VornControl* m_parentControl = nullptr;
 };
 

@@ -41,7 +41,7 @@ private:
     unsigned int m_id = 0;
 };
 
-extern const wxEventTypeTag<VornHintEvent> VORN_EVT_HINT; // 22010
+extern const wxEventTypeTag<VornHintEvent> VORN_EVT_HINT; ///< A hint pushed from outside (type 22010).
 
 /// The signature of a hint-event handler in an event table.
 typedef void (wxEvtHandler::*VornHintEventFunction)(VornHintEvent&);

@@ -26,7 +26,7 @@ public:
     IntValMessage() = default;
     /// The given value.
     explicit IntValMessage(int v) : value(v) {}
-    int value = 0;
+    int value = 0; ///< The value carried.
 };
 
 /// A real value of a hint.
@@ -36,7 +36,7 @@ public:
     RealValMessage() = default;
     /// The given value.
     explicit RealValMessage(double v) : value(v) {}
-    double value = 0.0;
+    double value = 0.0; ///< The value carried.
 };
 
 /// A text value of a hint.
@@ -46,7 +46,7 @@ public:
     StringValMessage() = default;
     /// The given text.
     explicit StringValMessage(const std::string& v) : value(v) {}
-    std::string value;
+    std::string value; ///< The text carried.
 };
 
 /// Sent while the user is still dragging or typing.
@@ -59,7 +59,7 @@ public:
 class VUIControlChanged : public VornControlHint {
 public:
     ~VUIControlChanged() override;
-    bool flag = false;
+    bool flag = false; ///< Free for the host; the library leaves it false.
 };
 
 /// An integer while it changes.

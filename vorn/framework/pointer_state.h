@@ -7,15 +7,15 @@ namespace vorn {
 
 /// Pointer over, buttons held, the last pointer and press positions and the two modifier keys.
 struct PointerState {
-    bool over = false;
-    bool downLeft = false;
-    bool downRight = false;
-    int lastX = 0; // of the last button, enter or leave event
-    int lastY = 0;
-    int downX = 0; // of the last button press
-    int downY = 0;
-    bool metaA = false; // Alt at the last button or motion event
-    bool metaB = false; // Shift at the last button or motion event
+    bool over = false;      ///< The pointer is over the control.
+    bool downLeft = false;  ///< The left button is held.
+    bool downRight = false; ///< The right button is held.
+    int lastX = 0;          ///< x of the last button, enter or leave event, in pixels.
+    int lastY = 0;          ///< y of the same event.
+    int downX = 0;          ///< x of the last button press, in pixels.
+    int downY = 0;          ///< y of the last button press.
+    bool metaA = false;     ///< Alt at the last button or motion event.
+    bool metaB = false;     ///< Shift at the last button or motion event.
 
     /// Either button held.
     bool AnyDown() const { return downLeft || downRight; }
@@ -106,7 +106,7 @@ protected:
     /// Either button changed, after its own hook.
     virtual void OnMouseButton() = 0;
 
-    PointerState m_pointer;
+    PointerState m_pointer; ///< The pointer as last seen.
 
 private:
     void SetButton(bool& flag, bool down, void (PointerTracker::*hook)())

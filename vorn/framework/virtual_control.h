@@ -101,18 +101,18 @@ public:
     wxObject* GetAttached() const { return m_attached.get(); }
 
 protected:
-    int m_id = -1;
-    int m_arg = 0;
-    wxWindow* m_host = nullptr;
-    wxColour m_fgColour;
-    wxColour m_bgColour;
-    int m_width = 10;
-    int m_height = 10;
-    int m_x = 0;
-    int m_y = 0;
-    bool m_mouseCaptive = false;
-    bool m_visible = false;
-    std::unique_ptr<wxObject> m_attached;
+    int m_id = -1; ///< The id given at creation, or one reserved from the toolkit pool.
+    int m_arg = 0; ///< The creation argument, kept as given.
+    wxWindow* m_host = nullptr; ///< The window this one is drawn in (not owned).
+    wxColour m_fgColour; ///< Foreground colour.
+    wxColour m_bgColour; ///< Background colour.
+    int m_width = 10; ///< Width in pixels.
+    int m_height = 10; ///< Height in pixels.
+    int m_x = 0; ///< Left edge in the host window, in pixels.
+    int m_y = 0; ///< Top edge in the host window, in pixels.
+    bool m_mouseCaptive = false; ///< Set by CaptureMouse, cleared by ReleaseMouse.
+    bool m_visible = false; ///< The flag last set by Show.
+    std::unique_ptr<wxObject> m_attached; ///< The attached object, owned here; null if none.
 
 private:
     void TakeId(int id);
@@ -194,9 +194,9 @@ public:
     void SetGroup(VornControlGroup* group);
 
 protected:
-    VornControlGroup* m_group = nullptr;
-    bool m_enabled = true;
-    bool m_dirty = true;
+    VornControlGroup* m_group = nullptr; ///< The group (not owned), or null.
+    bool m_enabled = true; ///< Whether the control takes input.
+    bool m_dirty = true; ///< The drawn state must be recomputed.
 
 private:
     void RegisterWithGroup(VornControlGroup* group);

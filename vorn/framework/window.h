@@ -26,17 +26,17 @@ public:
     /// A copy, as the toolkit queues it.
     wxEvent* Clone() const override { return new VornWindowKeyEvent(*this); }
 
-    bool m_altDown = false;
-    bool m_controlDown = false;
-    long m_keyCode = 0;
-    bool m_metaDown = false;
-    bool m_shiftDown = false;
-    long m_x = 0;
-    long m_y = 0;
+    bool m_altDown = false; ///< Alt was held.
+    bool m_controlDown = false; ///< Control was held.
+    long m_keyCode = 0; ///< The toolkit key code (WXK_* or the character).
+    bool m_metaDown = false; ///< Meta was held.
+    bool m_shiftDown = false; ///< Shift was held.
+    long m_x = 0; ///< Pointer x at the key press, in window pixels.
+    long m_y = 0; ///< Pointer y at the key press, in window pixels.
 };
 
-extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_DOWN; // 22000
-extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_UP;   // 22001
+extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_DOWN; ///< Key pressed (type 22000).
+extern const wxEventTypeTag<VornWindowKeyEvent> VORN_EVT_KEY_UP;   ///< Key released (type 22001).
 
 /// The signature of a key-event handler in an event table.
 typedef void (wxEvtHandler::*VornWindowKeyEventFunction)(VornWindowKeyEvent&);
@@ -162,15 +162,15 @@ protected:
     /// The size given at creation or through SetSize/SetWindowPos; else the toolkit's guess.
     wxSize DoGetBestClientSize() const override;
 
-    wxColour m_fgColour;
-    wxColour m_bgColour;
-    int m_width = -1;
-    int m_height = -1;
-    int m_x = 0;
-    int m_y = 0;
-    bool m_mouseCaptive = false;
-    bool m_visible = false;
-    wxToolTip* m_toolTip = nullptr;
+    wxColour m_fgColour; ///< Foreground colour set by SetFgColour.
+    wxColour m_bgColour; ///< Background colour as last read by GetBgColour.
+    int m_width = -1; ///< Width in pixels; -1 until set or laid out.
+    int m_height = -1; ///< Height in pixels; -1 until set or laid out.
+    int m_x = 0; ///< Left edge in the parent, in pixels.
+    int m_y = 0; ///< Top edge in the parent, in pixels.
+    bool m_mouseCaptive = false; ///< The window holds the mouse capture.
+    bool m_visible = false; ///< Shown, as last set by Show or Hide.
+    wxToolTip* m_toolTip = nullptr; ///< The tooltip set by SetToolTip; owned by the toolkit window once set.
 
 private:
     void ResetFlags();
