@@ -101,6 +101,21 @@ TYPED_TEST(ValueControlTest, ASecondButtonBeginsNoSecondDrag)
     EXPECT_EQ(this->group.events, DragReport(this->control, {v}, v));
 }
 
+// A group that ends first leaves no pointer behind: the next drag moves the value and
+// reports to nobody (under AddressSanitizer a stale pointer would be a use after free).
+TYPED_TEST(ValueControlTest, AGroupThatEndsFirstIsNotReportedTo)
+{
+    auto* shortLived = new GroupRecorder;
+    auto* orphan = TypeParam::Make(this->panel, shortLived);
+    delete shortLived;
+    EXPECT_EQ(orphan->GetGroup(), nullptr);
+    const double before = TypeParam::Value(orphan);
+    LeftDown(orphan, TypeParam::kPress);
+    Motion(orphan, TypeParam::kStep);
+    LeftUp(orphan, TypeParam::kStep);
+    EXPECT_NE(TypeParam::Value(orphan), before);
+}
+
 // The face after each step of a drag that comes back over its own path is the face of a
 // fresh control, without a group, moved straight to the same point.
 TYPED_TEST(ValueControlTest, FaceAfterEachStepMatchesAFreshControl)

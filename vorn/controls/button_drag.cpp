@@ -20,21 +20,20 @@ VornMoonButton::VornMoonButton(const VornwxBitmapCache* cache, int x, int y, wxW
 bool VornMoonButton::Create(const VornwxBitmapCache* cache, int x, int y, int w, int h, wxWindow* parent, int id,
                             VornValueControlGroup1ofN* group, long style)
 {
-    InitMoon(group);
+    InitMoon();
     return VornRadioButton::Create(cache, x, y, w, h, parent, id, static_cast<VornControlGroup1ofN*>(group), style);
 }
 
 bool VornMoonButton::Create(const VornwxBitmapCache* cache, int x, int y, wxWindow* parent, int id,
                             VornValueControlGroup1ofN* group, long style)
 {
-    InitMoon(group);
+    InitMoon();
     return VornRadioButton::Create(cache, x, y, parent, id, static_cast<VornControlGroup1ofN*>(group), style);
 }
 
-void VornMoonButton::InitMoon(VornValueControlGroup1ofN* group)
+void VornMoonButton::InitMoon()
 {
     m_anchorX = m_anchorY = m_grabX = 0;
-    m_valueGroup = group;
 }
 
 int VornMoonButton::ClampToParent(int wanted, int parentWidth, int buttonWidth)
@@ -85,8 +84,9 @@ void VornMoonButton::OnMouseMove(int mx, int)
     const wxPoint inParent = parent->ScreenToClient(wxPoint(pointerX, m_anchorY));
     const int x = ClampToParent(inParent.x, parent->GetSize().x, GetWidth());
     SetPosition(x, inParent.y);
-    if (m_valueGroup)
-        static_cast<VornControlGroupValue*>(m_valueGroup)->ControlDrag(GetId(), this);
+    // Read through the group pointer a dying group clears.
+    if (VornValueControlGroup1ofN* group = GetValueGroup())
+        static_cast<VornControlGroupValue*>(group)->ControlDrag(GetId(), this);
 }
 
 // ---------------------------------------------------------------------------------------------

@@ -29,7 +29,7 @@ public:
                         VornValueControlGroup1ofN* group, long style = 0);
 
     /// The value group drags are reported to, or null.
-    VornValueControlGroup1ofN* GetValueGroup() const { return m_valueGroup; }
+    VornValueControlGroup1ofN* GetValueGroup() const { return dynamic_cast<VornValueControlGroup1ofN*>(m_group); }
 
     /// The x a drag to parent-client x `wanted` ends at: 0 .. parent width - button width.
     static int ClampToParent(int wanted, int parentWidth, int buttonWidth);
@@ -44,12 +44,11 @@ private:
     /// Screen position of this button's (0, 0), from the geometry last set: the toolkit
     /// may not have moved the native window yet.
     wxPoint ScreenOrigin() const;
-    void InitMoon(VornValueControlGroup1ofN* group);
+    void InitMoon();
 
     int m_anchorX = 0;
     int m_anchorY = 0;
     int m_grabX = 0;
-    VornValueControlGroup1ofN* m_valueGroup = nullptr;
 };
 
 /// A grip that resizes its parent while dragged.

@@ -9,7 +9,6 @@ namespace vorn {
 bool VornValueControl::CreateValueControl(int x, int y, int w, int h, wxWindow* parent, int id,
                                           VornControlGroupValue* group, long style)
 {
-    m_valueGroup = group;
     m_dragging = false;
     return VornControl::Create(x, y, w, h, parent, id, group, style);
 }
@@ -17,24 +16,26 @@ bool VornValueControl::CreateValueControl(int x, int y, int w, int h, wxWindow* 
 bool VornValueControl::CreateValueControl(int x, int y, wxWindow* parent, int id, VornControlGroupValue* group,
                                           long style)
 {
-    m_valueGroup = group;
     m_dragging = false;
     return VornControl::Create(x, y, parent, id, group, style);
 }
 
+// The value group is read from the control's one group pointer, which a group that ends
+// before the control clears: no second copy can be left dangling.
 void VornValueControl::ReportDrag()
 {
-    if (m_valueGroup)
-        m_valueGroup->ControlDrag(GetId(), this);
+    if (VornControlGroupValue* group = GetGroup())
+        group->ControlDrag(GetId(), this);
 }
 
 void VornValueControl::ReportValueChanging(double value)
 {
-    if (!m_valueGroup)
+    VornControlGroupValue* group = GetGroup();
+    if (!group)
         return;
     ReportDrag();
     RealValChanging hint(value);
-    m_valueGroup->Update(0, this, &hint);
+    group->Update(0, this, &hint);
 }
 
 void VornValueControl::DrawAtOnce()
@@ -57,8 +58,8 @@ void VornValueControl::OnMouseButton()
         return;
     m_dragging = true;
     CaptureMouse();
-    if (m_valueGroup)
-        m_valueGroup->ControlSelected(GetId(), this);
+    if (VornControlGroupValue* group = GetGroup())
+        group->ControlSelected(GetId(), this);
     OnDragBegin(x, y);
 }
 
@@ -85,10 +86,10 @@ void VornValueControl::EndDrag(bool release)
     m_dragging = false;
     OnDragEnd();
     ReleaseMouse();
-    if (m_valueGroup) {
-        m_valueGroup->ControlUnSelected(GetId(), this);
+    if (VornControlGroupValue* group = GetGroup()) {
+        group->ControlUnSelected(GetId(), this);
         RealValChanged hint(GetReportedValue());
-        m_valueGroup->Update(0, this, &hint);
+        group->Update(0, this, &hint);
     }
 }
 

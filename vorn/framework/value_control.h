@@ -24,7 +24,7 @@ namespace vorn {
 class VornValueControl : public VornControl {
 public:
     /// The value group the control reports to, or null.
-    VornControlGroupValue* GetGroup() const { return m_valueGroup; }
+    VornControlGroupValue* GetGroup() const { return dynamic_cast<VornControlGroupValue*>(m_group); }
     /// True from the press that began a drag until its end.
     bool IsDragging() const { return m_dragging; }
 
@@ -70,7 +70,6 @@ private:
     /// Ends the drag; `release` says a button came up (which may report without a drag).
     void EndDrag(bool release);
 
-    VornControlGroupValue* m_valueGroup = nullptr;
     bool m_dragging = false;
     bool m_reportEveryRelease = false;
 };
