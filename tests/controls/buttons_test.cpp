@@ -174,15 +174,7 @@ protected:
     long now = 0;
 };
 
-// Counts its own destruction, to see who deletes it.
-class CountedCache : public VornwxBitmapCache {
-public:
-    explicit CountedCache(int* deaths) : m_deaths(deaths) {}
-    ~CountedCache() override { ++*m_deaths; }
-
-private:
-    int* m_deaths;
-};
+using CountedCache = Counted<VornwxBitmapCache>;
 
 class VirtualButtonTest : public GuiTest {
 protected:

@@ -15,17 +15,6 @@
 namespace vorntest {
 using namespace vorn;
 
-// Counts its own destructions, so a test can check ownership exactly.
-template <class Base>
-class Counted : public Base {
-public:
-    explicit Counted(int* deaths) : m_deaths(deaths) {}
-    ~Counted() override { ++*m_deaths; }
-
-private:
-    int* m_deaths;
-};
-
 // Logs every hook that real and virtual controls share. Updates also go, as
 // "<tag> <hint>", to `shared` when set, so a test can read the routing order.
 template <class Base>

@@ -26,4 +26,15 @@ public:
     std::string DebugText() const;
 };
 
+// Counts its own destructions, so a test can check ownership exactly.
+template <class Base>
+class Counted : public Base {
+public:
+    explicit Counted(int* deaths) : m_deaths(deaths) {}
+    ~Counted() override { ++*m_deaths; }
+
+private:
+    int* m_deaths;
+};
+
 } // namespace vorntest
