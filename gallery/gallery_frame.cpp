@@ -9,6 +9,7 @@
 
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
+#include <vorn/text_lists/list_popup.h>
 
 using namespace vorn;
 
@@ -70,6 +71,32 @@ wxImage GalleryFrame::Capture()
         wxClientDC window(this);
         wxMemoryDC mem(shot);
         mem.Blit(0, 0, size.x, size.y, &window, 0, 0);
+        ComposePopups(mem);
     }
     return shot.ConvertToImage();
+}
+
+// Pop-ups are top-level frames of their own, which the frame's read-back does not hold:
+// each one that is open is drawn into the shot where it lies on the screen. A list pop-up
+// renders itself; any other pop-up is read back from the screen, where it is on top.
+void GalleryFrame::ComposePopups(wxDC& shot)
+{
+    const wxPoint origin = ClientToScreen(wxPoint(0, 0));
+    for (wxWindow* top : wxTopLevelWindows) {
+        auto* popup = dynamic_cast<VornPopupFrame*>(top);
+        if (!popup || !popup->IsShown() || popup->IsBeingDestroyed())
+            continue;
+        const wxRect rect = popup->GetScreenRect();
+        wxBitmap image(rect.width, rect.height, 24);
+        {
+            wxMemoryDC mem(image);
+            if (auto* list = dynamic_cast<ExpandedVornListBox*>(popup)) {
+                list->Render(mem);
+            } else {
+                wxScreenDC screen;
+                mem.Blit(0, 0, rect.width, rect.height, &screen, rect.x, rect.y);
+            }
+        }
+        shot.DrawBitmap(image, rect.x - origin.x, rect.y - origin.y);
+    }
 }

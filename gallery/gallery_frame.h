@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include <wx/dc.h>
 #include <wx/frame.h>
 #include <wx/listbox.h>
 #include <wx/notebook.h>
@@ -54,6 +55,8 @@ public:
     wxImage Capture();
 
 private:
+    void ComposePopups(wxDC& shot);
+
     wxNotebook* m_book = nullptr;
     wxListBox* m_logPane = nullptr;
     std::unique_ptr<EventLog> m_log;

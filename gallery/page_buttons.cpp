@@ -14,6 +14,7 @@
 #include <vorn/controls/button_moment.h>
 
 #include "host_controls.h"
+#include "logging_group.h"
 #include "mouse_script.h"
 #include "pages.h"
 
@@ -25,29 +26,6 @@ const wxColour kDefaultBackground(38, 41, 46);
 constexpr int kLabelWidth = 360;
 constexpr int kGap = 8;      // between buttons of a row
 constexpr int kMoonGap = 34; // moons need room to slide
-
-// A host group that also writes the buttons' selection and drag notifications to the
-// log (updates reach the log as a registered receiver).
-template <class Group>
-class LoggingGroup : public Group {
-public:
-    explicit LoggingGroup(EventLog* log) : m_log(log) {}
-    void ControlSelected(unsigned int id, VornControl* c) override { Note("ControlSelected", id, c); }
-    void ControlUnSelected(unsigned int id, VornControl* c) override { Note("ControlUnSelected", id, c); }
-
-protected:
-    void Note(const char* what, unsigned int id, VornControl* c)
-    {
-        m_log->Note(std::string(what) + " id=" + std::to_string(id) + "  " + EventLog::ControlName(c));
-    }
-    EventLog* m_log;
-};
-
-class LoggingValue1ofN : public LoggingGroup<VornValueControlGroup1ofN> {
-public:
-    using LoggingGroup::LoggingGroup;
-    void ControlDrag(unsigned int id, VornControl* c) override { Note("ControlDrag", id, c); }
-};
 
 // The host's side of the moment buttons: a counter that each press and repeat steps.
 class MomentCounter : public MessageReceiver {

@@ -9,5 +9,8 @@ std::vector<GalleryPage> AllGalleryPages()
         {"sliders", BuildSlidersPage},
         {"wheel", BuildWheelPage},
         {"dials", BuildDialsPage},
+        {"text", BuildTextPage},
+        {"lists", BuildListsPage},
+        {"scroll bars", BuildScrollBarsPage},
     };
 }

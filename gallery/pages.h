@@ -8,3 +8,10 @@ wxWindow* BuildSlidersPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildWheelPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildDialsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildButtonsPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildTextPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildListsPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildScrollBarsPage(wxWindow* parent, GalleryContext& context);
+
+// Parts of the pages above, built by their own files.
+wxWindow* BuildMultiLineDemo(wxWindow* parent, GalleryContext& context); // on "text"
+wxWindow* BuildMenuDemo(wxWindow* parent, GalleryContext& context);      // on "lists"

@@ -16,6 +16,8 @@
 
 #include "value_kinds.h"
 
+#include "hand_clock.h"
+
 using namespace vorn;
 using namespace vorntest;
 
@@ -131,17 +133,6 @@ template <class K>
 class ButtonKindTest : public ButtonTest {};
 using ButtonKinds = ::testing::Types<PlainKind, PushKind, ToggleKind, RadioKind, MoonKind, MomentKind, SizerKind>;
 TYPED_TEST_SUITE(ButtonKindTest, ButtonKinds);
-
-// A clock the test moves by hand; Restart sets it back to 0.
-class HandClock : public VornButtonClock {
-public:
-    explicit HandClock(long* now) : m_now(now) {}
-    long Time() const override { return *m_now; }
-    void Restart() override { *m_now = 0; }
-
-private:
-    long* m_now;
-};
 
 class MomentTest : public ButtonTest {
 protected:

@@ -98,10 +98,27 @@ inline constexpr const char* kButtonSizer = "vorn_button_sizer.sts";
 inline constexpr const char* kButtonLeft = "vorn_button_left.sts";
 inline constexpr const char* kButtonRight = "vorn_button_right.sts";
 inline constexpr const char* kMenuRadio = "vorn_menu_radio.sts";
+// Menu buttons, text buttons and the ring button; the menu's and text buttons' colours and fonts.
+inline constexpr const char* kButtonPopUp = "vorn_button_popup.sts";
+inline constexpr const char* kButtonPopSide = "vorn_button_popside.sts";
+inline constexpr const char* kButtonText = "vorn_button_text.sts";
+inline constexpr const char* kMenuFrame = "vorn_menu_frame";
+inline constexpr const char* kMenuHighlight = "vorn_menu_highlight";
+inline constexpr const char* kMenuLine = "vorn_menu_line";
+inline constexpr const char* kMenuSecond = "vorn_menu_second";
+inline constexpr const char* kTextButtonText = "vorn_text_button_text";
+inline constexpr const char* kTextButtonHighlight = "vorn_text_button_highlight";
+inline constexpr const char* kRingLine = "vorn_ring_line";
+inline constexpr const char* kRingFill = "vorn_ring_fill";
+inline constexpr const char* kMenuTitleFont = "vorn_menu_title";
+inline constexpr const char* kMenuEntryFont = "vorn_menu_entry";
+inline constexpr const char* kTextButtonFont = "vorn_text_button_font";
 // Edit boxes and list boxes for hosts.
 inline constexpr const char* kEdit = "vorn_edit.sts";
 inline constexpr const char* kEditSmall = "vorn_edit_small.sts"; // fits the colour picker's 65 x 20 fields
+inline constexpr const char* kMultiEdit = "vorn_multiedit.sts"; // VornMultiEdit, scroll bar inside
 inline constexpr const char* kListBox = "vorn_listbox.lbs";
+inline constexpr const char* kListBoxFont = "vorn_listbox_font"; // hosts' list boxes and list buttons
 inline constexpr const char* kEditFont = "vorn_edit_font";
 
 // Thumb wheel (BitmapA, with alpha): frame on top, texture periodic over kWheelPeriod.

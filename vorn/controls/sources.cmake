@@ -12,4 +12,12 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/angle_clippers.cpp
   controls/detail/face_cache.cpp
   controls/angle_model.cpp
+  # scroll bars
+  controls/scroll_bar_model.cpp
+  controls/simple_scroll_bar.cpp
+  controls/scroll_bar.cpp
+  # text buttons; ring, pop-up and pop-side buttons (the pop-up buttons open a VornMenu)
+  controls/text_button.cpp
+  controls/ring_button.cpp
+  controls/popup_button.cpp
 )

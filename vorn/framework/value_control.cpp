@@ -38,14 +38,6 @@ void VornValueControl::ReportValueChanging(double value)
     group->Update(0, this, &hint);
 }
 
-void VornValueControl::DrawAtOnce()
-{
-    if (!IsShownOnScreen())
-        return;
-    wxClientDC dc(this);
-    OnDraw(&dc);
-}
-
 void VornValueControl::OnMouseButton()
 {
     if (!GetMouseDown()) {

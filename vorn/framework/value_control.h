@@ -56,8 +56,6 @@ protected:
     void ReportValueChanging(double value);
     /// ControlDrag alone.
     void ReportDrag();
-    /// Draws the control now through a client context, when it is on screen.
-    void DrawAtOnce();
 
     /// Begins or ends the drag.
     void OnMouseButton() override;

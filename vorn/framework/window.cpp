@@ -306,6 +306,14 @@ void VornWindow::OnVornKeyDown(wxKeyEvent& event)
     SendKeyEvent(VORN_EVT_KEY_DOWN, event);
 }
 
+void VornWindow::DrawAtOnce()
+{
+    if (!IsShownOnScreen())
+        return;
+    wxClientDC dc(this);
+    OnDraw(&dc);
+}
+
 void VornWindow::SendKeyEvent(wxEventType type, const wxKeyEvent& key)
 {
     VornWindowKeyEvent ev(type);

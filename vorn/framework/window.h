@@ -137,15 +137,21 @@ public:
 
     /// Clears to the background colour; subclasses draw their face here.
     virtual void OnDraw(wxDC* dc);
+    /// Draws now through a client context, when on screen: what a control does while the
+    /// user drags it, instead of waiting for the next paint event.
+    void DrawAtOnce();
 
     /// Toolkit handler: paints through OnDraw.
     void OnPaint(wxPaintEvent& event);
     /// Toolkit handler: swallowed, nothing is erased.
     void OnEraseBackground(wxEraseEvent& event);
-    /// Toolkit handler: re-sends a released key as VORN_EVT_KEY_UP.
-    void OnVornKeyUp(wxKeyEvent& event);
-    /// Toolkit handler: re-sends a pressed key as VORN_EVT_KEY_DOWN.
-    void OnVornKeyDown(wxKeyEvent& event);
+    /// Toolkit handler: re-sends a released key as VORN_EVT_KEY_UP. Virtual, so that a
+    /// window with keys of its own overrides it instead of adding a second table entry.
+    virtual void OnVornKeyUp(wxKeyEvent& event);
+    /// Toolkit handler: re-sends a pressed key as VORN_EVT_KEY_DOWN and takes the press.
+    /// A text window overrides it and leaves the presses it does not use skipped: the
+    /// toolkit makes a char event only of a press nobody took.
+    virtual void OnVornKeyDown(wxKeyEvent& event);
     /// Does nothing.
     void OnKillFocus(wxFocusEvent& event);
     /// Toolkit handler: the capture went elsewhere, so the window is no longer captive.
