@@ -93,6 +93,19 @@ TEST_F(MultiEditTest, PressPlacesTheCaretAndShiftPressExtends)
     LeftDown(box, wxPoint(r.x, r.y + box->GetLineHeight() + 1), kShift);
     LeftUp(box, wxPoint(r.x, r.y + box->GetLineHeight() + 1));
     EXPECT_EQ(box->GetModel().GetSelectedText(), "\n");
+    // A drag held below the box keeps scrolling through the re-posted drag event.
+    box->SetText("1\n2\n3\n4\n5\n6\n7\n8", false);
+    LeftDown(box, wxPoint(r.x, r.y + 1));
+    Motion(box, wxPoint(r.x, r.GetBottom() + 2));
+    EXPECT_EQ(box->GetFirstLine(), 1.0);
+    wxTimer timer;
+    for (int tick = 0; tick < 3; ++tick) {
+        wxTimerEvent tickEvent(timer);
+        box->ShooftyTimer(tickEvent);
+        PumpPending();
+    }
+    EXPECT_EQ(box->GetFirstLine(), 4.0);
+    LeftUp(box, wxPoint(r.x, r.GetBottom() + 2));
 }
 
 TEST_F(MultiEditTest, CommitsOnlyAChangedText)

@@ -22,6 +22,7 @@ wxBEGIN_EVENT_TABLE(VornMultiEdit, VornControl)
     EVT_MOTION(VornMultiEdit::LocalMotion)
     EVT_MOUSEWHEEL(VornMultiEdit::LocalMouseWheel)
     EVT_TIMER(VornMultiEdit::kCaretTimerId, VornMultiEdit::LocalTimer)
+    EVT_TIMER(VornMultiEdit::kScrollTimerId, VornMultiEdit::ShooftyTimer)
     EVT_SET_FOCUS(VornMultiEdit::LocalSetFocus)
     EVT_KILL_FOCUS(VornMultiEdit::LocalKillFocus)
     EVT_SIZE(VornMultiEdit::LocalOnSize)
@@ -34,11 +35,11 @@ void VornMultiEditScrollBar::OnSliderChange()
         m_edit->ScrollToSlider(GetSliderVal());
 }
 
-VornMultiEdit::VornMultiEdit() : m_caretTimer(this, kCaretTimerId) {}
+VornMultiEdit::VornMultiEdit() : m_caretTimer(this, kCaretTimerId), m_scrollTimer(this, kScrollTimerId) {}
 
 VornMultiEdit::VornMultiEdit(const wxBitmap* background, VornEditInfo& info, int x, int y, wxWindow* parent,
                              int id, bool editable, VornControlGroup* group, long style)
-    : m_caretTimer(this, kCaretTimerId)
+    : m_caretTimer(this, kCaretTimerId), m_scrollTimer(this, kScrollTimerId)
 {
     VornMultiEdit::Create(background, info, x, y, parent, id, editable, group, style);
 }
@@ -46,6 +47,7 @@ VornMultiEdit::VornMultiEdit(const wxBitmap* background, VornEditInfo& info, int
 VornMultiEdit::~VornMultiEdit()
 {
     m_caretTimer.Stop();
+    m_scrollTimer.Stop();
 }
 
 bool VornMultiEdit::Create(const wxBitmap* background, VornEditInfo& info, int x, int y, wxWindow* parent, int id,
@@ -423,8 +425,20 @@ void VornMultiEdit::LocalMotion(wxMouseEvent& event)
         return;
     const int index = ScreenToIndex(event.GetPosition() - m_textRect.GetTopLeft());
     m_model.SetCaret(index, true);
-    UpdateCaretPos(index); // a drag past the top or bottom edge scrolls a line per step
+    // A drag past the top or bottom edge scrolls a line per step, and keeps scrolling while
+    // the pointer stands still there, as the single-line box does sideways.
+    const int y = event.GetPosition().y;
+    if (UpdateCaretPos(index) && (y < m_textRect.y || y >= m_textRect.GetBottom())) {
+        m_lastMouseEvent = event;
+        m_scrollTimer.StartOnce(50);
+    }
     Refresh(false);
+}
+
+void VornMultiEdit::ShooftyTimer(wxTimerEvent&)
+{
+    if (m_dragging)
+        AddPendingEvent(m_lastMouseEvent);
 }
 
 void VornMultiEdit::LocalMouseWheel(wxMouseEvent& event)

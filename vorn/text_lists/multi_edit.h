@@ -56,6 +56,8 @@ class VornMultiEdit : public VornControl {
 public:
     /// Timer id of the caret blink.
     static constexpr int kCaretTimerId = 101;
+    /// Timer id of the drag auto-scroll.
+    static constexpr int kScrollTimerId = 102;
     /// Width of the scroll bar plus the gap the text keeps from it, in pixels.
     static constexpr int kScrollBarSpace = 12;
 
@@ -141,6 +143,8 @@ public:
     void LocalMouseWheel(wxMouseEvent& event);
     /// Toolkit handler: caret blink (timer 101).
     void LocalTimer(wxTimerEvent& event);
+    /// Toolkit handler: drag auto-scroll (timer 102) re-posts the last drag event.
+    void ShooftyTimer(wxTimerEvent& event);
     /// Toolkit handler: the box got the keyboard focus.
     void LocalSetFocus(wxFocusEvent& event);
     /// Toolkit handler: the box lost the focus; commits a changed text.
@@ -178,6 +182,8 @@ private:
     LineLayout m_layout;
     wxBitmap m_buffer;
     wxTimer m_caretTimer;
+    wxTimer m_scrollTimer;
+    wxMouseEvent m_lastMouseEvent;
     wxCursor m_textCursor;
     const wxBitmap* m_background = nullptr;
     bool m_editable = false;
