@@ -14,6 +14,8 @@ namespace vorn {
 
 namespace {
 
+using IdIndex = std::unordered_multimap<const void*, unsigned int>;
+
 template <class T>
 bool Contains(const std::vector<T*>& list, T* p)
 {
@@ -57,19 +59,36 @@ void DumpEntries(const Map& map)
 // Drops every entry of an id map and every list element that points at p; nothing
 // is deleted.
 template <class Map, class T>
-void Forget(Map& map, std::vector<T*>& list, T* p)
+void Forget(Map& map, IdIndex& index, std::vector<T*>& list, T* p)
 {
-    for (auto it = map.begin(); it != map.end();)
-        it = it->second.control == p ? map.erase(it) : std::next(it);
+    const auto [first, last] = index.equal_range(p);
+    for (auto at = first; at != last; ++at) {
+        const auto it = map.find(at->second);
+        if (it != map.end() && it->second.control == p)
+            map.erase(it);
+    }
+    index.erase(first, last);
     list.erase(std::remove(list.begin(), list.end(), p), list.end());
+}
+
+// Drops the index entry of one (control, id) pair.
+void Unindex(IdIndex& index, const void* control, unsigned int id)
+{
+    const auto [first, last] = index.equal_range(control);
+    for (auto at = first; at != last; ++at)
+        if (at->second == id) {
+            index.erase(at);
+            return;
+        }
 }
 
 // Inserts an entry under a free id; a taken id or a null control changes nothing.
 template <class Map, class Control>
-void Insert(Map& map, unsigned int id, Control* control, bool own, std::string name)
+void Insert(Map& map, IdIndex& index, unsigned int id, Control* control, bool own, std::string name)
 {
     if (!control || map.count(id))
         return;
+    index.emplace(control, id);
     typename Map::mapped_type entry;
     entry.id = static_cast<int>(id);
     entry.own = own;
@@ -81,9 +100,11 @@ void Insert(Map& map, unsigned int id, Control* control, bool own, std::string n
 // Removes one map entry, clearing the control's group pointer when it names `group` and
 // deleting an owned control unless keep is set.
 template <class Map, class Control>
-void Erase(VornControlGroup* group, Map& map, std::vector<Control*>& list, typename Map::iterator it, bool keep)
+void Erase(VornControlGroup* group, Map& map, IdIndex& index, std::vector<Control*>& list,
+           typename Map::iterator it, bool keep)
 {
     auto& entry = it->second;
+    Unindex(index, entry.control, it->first);
     if (entry.control && entry.control->GetGroup() == group)
         entry.control->SetGroup(nullptr);
     // The entry leaves the map first, so a destructor that calls back finds nothing.
@@ -91,24 +112,26 @@ void Erase(VornControlGroup* group, Map& map, std::vector<Control*>& list, typen
     map.erase(it);
     if (doomed) {
         // Its other ids and the list must not keep pointing at it once it is gone.
-        Forget(map, list, doomed);
+        Forget(map, index, list, doomed);
         delete doomed;
     }
 }
 
-// Every entry of the control; the scan starts again after each erasure.
+// Every entry of the control, found through the index: a tree of thousands of rows
+// deregisters each row without walking the whole map.
 template <class Map, class Control>
-void EraseAll(VornControlGroup* group, Map& map, std::vector<Control*>& list, Control* control, bool keep)
+void EraseAll(VornControlGroup* group, Map& map, IdIndex& index, std::vector<Control*>& list, Control* control,
+              bool keep)
 {
     if (!control)
         return;
-    for (auto it = map.begin(); it != map.end();) {
-        if (it->second.control == control) {
-            Erase(group, map, list, it, keep);
-            it = map.begin();
-        } else {
-            ++it;
+    for (auto at = index.find(control); at != index.end(); at = index.find(control)) {
+        const auto it = map.find(at->second);
+        if (it == map.end() || it->second.control != control) {
+            index.erase(at); // cannot happen while every change goes through here
+            continue;
         }
+        Erase(group, map, index, list, it, keep);
     }
 }
 
@@ -225,32 +248,32 @@ void VornControlGroup::Register(VornControl* control)
 
 void VornControlGroup::Register(unsigned int id, VirtualControl* control)
 {
-    Insert(m_virtualControlMap, id, control, false, "NONAME");
+    Insert(m_virtualControlMap, m_idIndex, id, control, false, "NONAME");
 }
 
 void VornControlGroup::Register(unsigned int id, VornControl* control)
 {
-    Insert(m_controlMap, id, control, false, "NONAME");
+    Insert(m_controlMap, m_idIndex, id, control, false, "NONAME");
 }
 
 void VornControlGroup::Register(unsigned int id, VornControl* control, std::string name)
 {
-    Insert(m_controlMap, id, control, false, std::move(name));
+    Insert(m_controlMap, m_idIndex, id, control, false, std::move(name));
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VirtualControl* control)
 {
-    Insert(m_virtualControlMap, id, control, true, "NONAME");
+    Insert(m_virtualControlMap, m_idIndex, id, control, true, "NONAME");
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control)
 {
-    Insert(m_controlMap, id, control, true, "NONAME");
+    Insert(m_controlMap, m_idIndex, id, control, true, "NONAME");
 }
 
 void VornControlGroup::RegisterOwner(unsigned int id, VornControl* control, std::string name)
 {
-    Insert(m_controlMap, id, control, true, std::move(name));
+    Insert(m_controlMap, m_idIndex, id, control, true, std::move(name));
 }
 
 // ---- removal ----
@@ -287,22 +310,22 @@ void VornControlGroup::DeRegister(unsigned int id, bool keep)
 {
     auto it = m_controlMap.find(id);
     if (it != m_controlMap.end()) {
-        Erase(this, m_controlMap, m_controls, it, keep);
+        Erase(this, m_controlMap, m_idIndex, m_controls, it, keep);
         return;
     }
     auto vit = m_virtualControlMap.find(id);
     if (vit != m_virtualControlMap.end())
-        Erase(this, m_virtualControlMap, m_virtualControls, vit, keep);
+        Erase(this, m_virtualControlMap, m_idIndex, m_virtualControls, vit, keep);
 }
 
 void VornControlGroup::DeRegister(VirtualControl* control, bool keep)
 {
-    EraseAll(this, m_virtualControlMap, m_virtualControls, control, keep);
+    EraseAll(this, m_virtualControlMap, m_idIndex, m_virtualControls, control, keep);
 }
 
 void VornControlGroup::DeRegister(VornControl* control, bool keep)
 {
-    EraseAll(this, m_controlMap, m_controls, control, keep);
+    EraseAll(this, m_controlMap, m_idIndex, m_controls, control, keep);
 }
 
 void VornControlGroup::Clear()

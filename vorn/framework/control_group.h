@@ -9,6 +9,7 @@
 // group pointer of every control that names it and leaves the lists of the groups that
 // hold it as a sub-group.
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <vector>
 
@@ -157,6 +158,9 @@ protected:
 private:
     friend class VornControl;
     friend class VirtualControl;
+    /// The ids each control or virtual control is registered under, for deregistering
+    /// without a walk of the maps.
+    std::unordered_multimap<const void*, unsigned int> m_idIndex;
 
     // Membership, the same for real and virtual controls. `slot` is the control's own
     // group pointer: Link points it at `group` and lets the group know, so the group can

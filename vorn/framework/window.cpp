@@ -1,10 +1,15 @@
 #include <vorn/framework/window.h>
 
+#include <algorithm>
+
+#include <wx/app.h>
 #include <wx/brush.h>
 #include <wx/colour.h>
 #include <wx/dcclient.h>
+#include <wx/dcmemory.h>
 #include <wx/gdicmn.h>
 
+#include <vorn/framework/detail/surface.h>
 #include <vorn/util/wx_colour.h>
 
 namespace vorn {
@@ -38,7 +43,7 @@ VornWindow::VornWindow(int x, int y, wxWindow* parent, int id, long style)
     SetSize(-1, -1);
     SetPosition(x, y);
     // Not through the virtual slot: a subclass is not constructed yet.
-    wxWindow::SetBackgroundColour(InheritedBackground());
+    VornWindow::SetBackgroundColour(InheritedBackground());
 }
 
 VornWindow::VornWindow(int x, int y, int w, int h, wxWindow* parent, int id, long style)
@@ -47,14 +52,28 @@ VornWindow::VornWindow(int x, int y, int w, int h, wxWindow* parent, int id, lon
     CreateToolkitWindow(x, y, w, h, parent, id, style);
     SetSize(w, h);
     SetPosition(x, y);
-    wxWindow::SetBackgroundColour(InheritedBackground());
+    VornWindow::SetBackgroundColour(InheritedBackground());
 }
 
 VornWindow::~VornWindow()
 {
+    // Deferred children are no children of the toolkit's: they go first, with their surfaces.
+    while (!m_deferredChildren.empty())
+        delete m_deferredChildren.back();
     // The toolkit refuses to destroy a window that still holds the capture.
-    if (HasCapture())
-        wxWindow::ReleaseMouse();
+    if (ToolkitHasCapture())
+        GetSurface()->wxWindow::ReleaseMouse();
+    Unrealise();
+    if (m_deferred) {
+        if (auto* parent = dynamic_cast<VornWindow*>(m_parent)) {
+            // Searched from the end: a parent deletes its children from the last one.
+            auto& siblings = parent->m_deferredChildren;
+            const auto it = std::find(siblings.rbegin(), siblings.rend(), this);
+            if (it != siblings.rend())
+                siblings.erase(std::next(it).base());
+        }
+        m_parent = nullptr; // the toolkit never listed this window among the parent's children
+    }
 }
 
 bool VornWindow::Create(int x, int y, int w, int h, wxWindow* parent, int id, long style)
@@ -86,6 +105,18 @@ bool VornWindow::CreateToolkitWindow(int x, int y, int w, int h, wxWindow* paren
 {
     // We paint every pixel ourselves; the toolkit must not clear first.
     SetBackgroundStyle(wxBG_STYLE_PAINT);
+    auto* vornParent = dynamic_cast<VornWindow*>(parent);
+    if (vornParent && vornParent->RealisesOnDemand()) {
+        // Everything a toolkit window keeps but the window itself: the parent is set for
+        // GetParent and for command events climbing, without a toolkit child entry.
+        m_deferred = true;
+        CreateBase(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, wxPanelNameStr);
+        m_parent = parent;
+        vornParent->m_deferredChildren.push_back(this);
+        m_x = x;
+        m_y = y;
+        return true;
+    }
     const bool ok =
         wxWindow::Create(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, wxPanelNameStr);
     // The toolkit makes the creation size a minimum; our best size follows SetSize instead.
@@ -162,6 +193,27 @@ void VornWindow::SetBestSize(int w, int h)
 // plain wxWindow::SetSize all show in the stored geometry.
 void VornWindow::DoSetSize(int x, int y, int width, int height, int sizeFlags)
 {
+    if (m_deferred) {
+        const bool exact = (sizeFlags & wxSIZE_ALLOW_MINUS_ONE) != 0;
+        const wxSize before(m_width, m_height);
+        if (x != wxDefaultCoord || exact)
+            m_x = x;
+        if (y != wxDefaultCoord || exact)
+            m_y = y;
+        if (width != wxDefaultCoord || exact)
+            m_width = width;
+        if (height != wxDefaultCoord || exact)
+            m_height = height;
+        PlaceSurfaces();
+        // The size events of a surface tell the size of the part in view; the window's
+        // own size is told here.
+        if (before != wxSize(m_width, m_height)) {
+            wxSizeEvent event(wxSize(std::max(m_width, 0), std::max(m_height, 0)), GetId());
+            event.SetEventObject(this);
+            GetEventHandler()->ProcessEvent(event);
+        }
+        return;
+    }
     wxWindow::DoSetSize(x, y, width, height, sizeFlags);
     const wxRect actual = GetRect();
     m_x = actual.x;
@@ -185,7 +237,9 @@ wxSize VornWindow::DoGetBestClientSize() const
 bool VornWindow::Show(bool show)
 {
     m_visible = show;
-    const bool result = wxWindow::Show(show);
+    const bool result = m_deferred ? wxWindowBase::Show(show) : wxWindow::Show(show);
+    if (m_surface)
+        PlaceSurface();
     if (show)
         OnShow();
     else
@@ -195,18 +249,12 @@ bool VornWindow::Show(bool show)
 
 bool VornWindow::Show()
 {
-    m_visible = true;
-    const bool result = wxWindow::Show(true);
-    OnShow();
-    return result;
+    return VornWindow::Show(true);
 }
 
 bool VornWindow::Hide()
 {
-    m_visible = false;
-    const bool result = wxWindow::Show(false);
-    OnHide();
-    return result;
+    return VornWindow::Show(false);
 }
 
 void VornWindow::CaptureMouse()
@@ -215,8 +263,8 @@ void VornWindow::CaptureMouse()
         return;
     // The toolkit cannot grab the pointer for a window that is not on screen; the
     // captive state is still kept so the control behaves the same.
-    if (IsShownOnScreen() && !HasCapture())
-        wxWindow::CaptureMouse();
+    if (IsShownOnScreen() && !ToolkitHasCapture())
+        GetSurface()->wxWindow::CaptureMouse();
     m_mouseCaptive = true;
 }
 
@@ -224,9 +272,15 @@ void VornWindow::ReleaseMouse()
 {
     if (!m_mouseCaptive)
         return;
-    if (HasCapture())
-        wxWindow::ReleaseMouse();
+    if (ToolkitHasCapture())
+        GetSurface()->wxWindow::ReleaseMouse();
     m_mouseCaptive = false;
+}
+
+bool VornWindow::ToolkitHasCapture() const
+{
+    const wxWindow* surface = GetSurface();
+    return surface && surface->HasCapture();
 }
 
 void VornWindow::OnCaptureLost(wxMouseCaptureLostEvent&)
@@ -266,6 +320,12 @@ wxColour VornWindow::GetBgColour()
 void VornWindow::SetToolTip(const char* text)
 {
     const wxString tip = text ? wxString::FromUTF8(text) : wxString();
+    if (m_deferred) {
+        m_deferredTip = tip;
+        if (m_surface)
+            m_surface->SetToolTip(tip);
+        return;
+    }
     // Our tooltip may have been replaced through the toolkit's own SetToolTip.
     if (m_toolTip && wxWindow::GetToolTip() == m_toolTip) {
         m_toolTip->SetTip(tip);
@@ -288,7 +348,8 @@ void VornWindow::OnDraw(wxDC* dc)
 
 void VornWindow::OnPaint(wxPaintEvent&)
 {
-    wxPaintDC dc(this);
+    wxPaintDC dc(GetSurface()); // a deferred window paints in its surface's paint event
+    dc.SetDeviceOrigin(-m_surfaceOffset.x, -m_surfaceOffset.y);
     OnDraw(&dc);
 }
 
@@ -310,8 +371,355 @@ void VornWindow::DrawAtOnce()
 {
     if (!IsShownOnScreen())
         return;
-    wxClientDC dc(this);
+    wxClientDC dc(GetSurface());
+    dc.SetDeviceOrigin(-m_surfaceOffset.x, -m_surfaceOffset.y);
     OnDraw(&dc);
+}
+
+// ---- Realisation on demand ----
+
+wxWindow* VornWindow::GetSurface() const
+{
+    if (m_deferred)
+        return m_surface;
+    return const_cast<VornWindow*>(this);
+}
+
+VornWindow* VornWindow::GetHost() const
+{
+    const VornWindow* window = this;
+    while (window && window->m_deferred)
+        window = dynamic_cast<const VornWindow*>(window->GetParent());
+    return const_cast<VornWindow*>(window);
+}
+
+wxRect VornWindow::GetRectInHost() const
+{
+    wxRect rect(m_x, m_y, std::max(m_width, 0), std::max(m_height, 0));
+    for (auto* parent = dynamic_cast<const VornWindow*>(GetParent()); parent && m_deferred && parent->m_deferred;
+         parent = dynamic_cast<const VornWindow*>(parent->GetParent()))
+        rect.Offset(parent->m_x, parent->m_y);
+    return rect;
+}
+
+bool VornWindow::Realise()
+{
+    if (!m_deferred || m_surface)
+        return true;
+    VornWindow* host = GetHost();
+    auto* parent = dynamic_cast<VornWindow*>(GetParent());
+    if (!host || (parent && parent->m_deferred && !parent->m_surface))
+        return false; // a parent's surface must lie below its children's
+    // Surfaces are kept for reuse: moving a toolkit window is far cheaper than making one.
+    // The toolkit draws a host's children in the order they were made, whatever Raise
+    // says, so a window inside another takes only a surface made after its parent's.
+    const long above = parent && parent->m_deferred ? parent->m_surface->GetSerial() : -1;
+    auto& pool = host->m_surfacePool;
+    const auto reusable =
+        std::find_if(pool.rbegin(), pool.rend(), [above](const detail::Surface* s) { return s->GetSerial() > above; });
+    if (reusable == pool.rend()) {
+        m_surface = new detail::Surface(host, this);
+    } else {
+        m_surface = *reusable;
+        pool.erase(std::next(reusable).base());
+        m_surface->SetOwner(this);
+    }
+    ApplyToSurface();
+    return true;
+}
+
+// The surface covers the part of the window inside the host's client area; a surface with
+// nothing to show is hidden.
+void VornWindow::PlaceSurface()
+{
+    if (!m_surface)
+        return;
+    const VornWindow* host = GetHost();
+    wxRect rect = GetRectInHost();
+    rect.Offset(-host->m_deferredOrigin);
+    wxRect part = rect;
+    part.Intersect(wxRect(host->GetClientSize()));
+    const bool shown = wxWindowBase::IsShown() && !part.IsEmpty();
+    m_surfaceOffset = shown ? part.GetTopLeft() - rect.GetTopLeft() : wxPoint();
+    if (shown)
+        m_surface->SetSize(part);
+    if (m_surface->IsShown() != shown)
+        m_surface->Show(shown);
+}
+
+void VornWindow::PlaceSurfaces()
+{
+    PlaceSurface();
+    for (VornWindow* child : m_deferredChildren)
+        child->PlaceSurfaces();
+}
+
+void VornWindow::SetDeferredOrigin(const wxPoint& origin)
+{
+    m_deferredOrigin = origin;
+    for (VornWindow* child : m_deferredChildren)
+        child->PlaceSurfaces();
+}
+
+void VornWindow::RealiseInView(int margin)
+{
+    wxRect view(GetClientSize());
+    view.Inflate(margin);
+    view.Offset(m_deferredOrigin); // in content pixels
+    for (VornWindow* child : m_deferredChildren)
+        child->RealiseInView(view);
+}
+
+void VornWindow::RealiseInView(const wxRect& view)
+{
+    if (!wxWindowBase::IsShown() || !GetRectInHost().Intersects(view)) {
+        Unrealise();
+        return;
+    }
+    if (m_surface)
+        PlaceSurface();
+    else if (!Realise())
+        return;
+    for (VornWindow* child : m_deferredChildren)
+        child->RealiseInView(view);
+}
+
+// What the window was given while it had no surface, the surface takes on (a surface from
+// the pool may carry another window's).
+void VornWindow::ApplyToSurface()
+{
+    m_surface->SetFont(GetFont());
+    m_surface->SetBackgroundColour(GetBackgroundColour());
+    m_surface->SetCursor(m_cursor);
+    if (m_deferredTip.empty())
+        m_surface->UnsetToolTip();
+    else
+        m_surface->SetToolTip(m_deferredTip);
+    m_surface->Enable(IsThisEnabled());
+    PlaceSurface();
+}
+
+void VornWindow::Unrealise()
+{
+    for (VornWindow* child : m_deferredChildren)
+        child->Unrealise();
+    if (!m_surface)
+        return;
+    // The window hears that it lost the capture and the focus, as it would when its own
+    // toolkit window went: a drag ends, an edit box commits.
+    const bool captive = m_mouseCaptive;
+    if (m_surface->HasCapture())
+        m_surface->wxWindow::ReleaseMouse();
+    m_mouseCaptive = false;
+    if (captive) {
+        wxMouseCaptureLostEvent lost(GetId());
+        lost.SetEventObject(this);
+        GetEventHandler()->ProcessEvent(lost);
+    }
+    if (m_surface->HasFocus()) {
+        wxFocusEvent killed(wxEVT_KILL_FOCUS, GetId());
+        killed.SetEventObject(this);
+        GetEventHandler()->ProcessEvent(killed);
+    }
+    m_surfaceOffset = wxPoint();
+    // Into the host's pool, not deleted: the surface may be inside one of its own events,
+    // and the next window to be realised takes it. The host's toolkit window owns it.
+    m_surface->SetOwner(nullptr);
+    m_surface->Hide();
+    GetHost()->m_surfacePool.push_back(m_surface);
+    m_surface = nullptr;
+}
+
+void VornWindow::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    if (!m_deferred) {
+        wxWindow::Refresh(eraseBackground, rect);
+    } else if (m_surface) {
+        wxRect part;
+        if (rect) {
+            part = rect->Intersect(wxRect(m_surfaceOffset, m_surface->GetSize()));
+            part.Offset(-m_surfaceOffset);
+        }
+        m_surface->Refresh(eraseBackground, rect ? &part : nullptr);
+    }
+}
+
+void VornWindow::Update()
+{
+    if (!m_deferred)
+        wxWindow::Update();
+    else if (m_surface)
+        m_surface->Update();
+}
+
+void VornWindow::SetFocus()
+{
+    if (!m_deferred)
+        wxWindow::SetFocus();
+    else if (m_surface)
+        m_surface->SetFocus();
+}
+
+bool VornWindow::IsShownOnScreen() const
+{
+    if (!m_deferred)
+        return wxWindow::IsShownOnScreen();
+    return m_surface && m_surface->IsShownOnScreen();
+}
+
+bool VornWindow::SetCursor(const wxCursor& cursor)
+{
+    if (!m_deferred)
+        return wxWindow::SetCursor(cursor);
+    wxWindowBase::SetCursor(cursor);
+    if (m_surface)
+        m_surface->SetCursor(cursor);
+    return true;
+}
+
+bool VornWindow::SetFont(const wxFont& font)
+{
+    if (!m_deferred)
+        return wxWindow::SetFont(font);
+    const bool changed = wxWindowBase::SetFont(font);
+    if (m_surface)
+        m_surface->SetFont(font);
+    return changed;
+}
+
+bool VornWindow::SetBackgroundColour(const wxColour& colour)
+{
+    if (!m_deferred)
+        return wxWindow::SetBackgroundColour(colour);
+    const bool changed = wxWindowBase::SetBackgroundColour(colour);
+    if (m_surface)
+        m_surface->SetBackgroundColour(colour);
+    return changed;
+}
+
+namespace {
+// Measures text in a font without a toolkit window.
+struct FontMeasure {
+    explicit FontMeasure(const wxFont& font) : dc(bitmap) { dc.SetFont(font); }
+    wxBitmap bitmap{1, 1};
+    wxMemoryDC dc;
+};
+} // namespace
+
+int VornWindow::GetCharHeight() const
+{
+    if (!m_deferred)
+        return wxWindow::GetCharHeight();
+    return FontMeasure(GetFont()).dc.GetCharHeight();
+}
+
+int VornWindow::GetCharWidth() const
+{
+    if (!m_deferred)
+        return wxWindow::GetCharWidth();
+    return FontMeasure(GetFont()).dc.GetCharWidth();
+}
+
+void VornWindow::DoGetTextExtent(const wxString& string, int* x, int* y, int* descent, int* externalLeading,
+                                 const wxFont* font) const
+{
+    if (!m_deferred) {
+        wxWindow::DoGetTextExtent(string, x, y, descent, externalLeading, font);
+        return;
+    }
+    wxCoord w = 0, h = 0, d = 0, e = 0;
+    FontMeasure(font && font->IsOk() ? *font : GetFont()).dc.GetTextExtent(string, &w, &h, &d, &e);
+    if (x)
+        *x = w;
+    if (y)
+        *y = h;
+    if (descent)
+        *descent = d;
+    if (externalLeading)
+        *externalLeading = e;
+}
+
+void VornWindow::DoGetPosition(int* x, int* y) const
+{
+    if (!m_deferred) {
+        wxWindow::DoGetPosition(x, y);
+        return;
+    }
+    if (x)
+        *x = m_x;
+    if (y)
+        *y = m_y;
+}
+
+void VornWindow::DoGetSize(int* width, int* height) const
+{
+    if (!m_deferred) {
+        wxWindow::DoGetSize(width, height);
+        return;
+    }
+    if (width)
+        *width = std::max(m_width, 0);
+    if (height)
+        *height = std::max(m_height, 0);
+}
+
+void VornWindow::DoGetClientSize(int* width, int* height) const
+{
+    if (!m_deferred)
+        wxWindow::DoGetClientSize(width, height);
+    else
+        DoGetSize(width, height);
+}
+
+void VornWindow::DoClientToScreen(int* x, int* y) const
+{
+    if (!m_deferred) {
+        wxWindow::DoClientToScreen(x, y);
+    } else if (m_surface) {
+        *x -= m_surfaceOffset.x;
+        *y -= m_surfaceOffset.y;
+        m_surface->ClientToScreen(x, y);
+    } else if (GetParent()) {
+        // Where the surface would be: the parent's point plus this window's position.
+        *x += m_x;
+        *y += m_y;
+        GetParent()->ClientToScreen(x, y);
+    }
+}
+
+void VornWindow::DoScreenToClient(int* x, int* y) const
+{
+    if (!m_deferred) {
+        wxWindow::DoScreenToClient(x, y);
+    } else if (m_surface) {
+        m_surface->ScreenToClient(x, y);
+        *x += m_surfaceOffset.x;
+        *y += m_surfaceOffset.y;
+    } else if (GetParent()) {
+        GetParent()->ScreenToClient(x, y);
+        *x -= m_x;
+        *y -= m_y;
+    }
+}
+
+void VornWindow::DoEnable(bool enable)
+{
+    if (!m_deferred)
+        wxWindow::DoEnable(enable);
+    else if (m_surface)
+        m_surface->Enable(enable);
+}
+
+void VornWindow::DoSetToolTip(wxToolTip* tip)
+{
+    if (!m_deferred) {
+        wxWindow::DoSetToolTip(tip);
+        return;
+    }
+    m_deferredTip = tip ? tip->GetTip() : wxString();
+    delete tip;
+    if (m_surface)
+        m_surface->SetToolTip(m_deferredTip);
 }
 
 void VornWindow::SendKeyEvent(wxEventType type, const wxKeyEvent& key)

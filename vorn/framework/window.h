@@ -5,6 +5,7 @@
 // the background, and re-sends key presses as VornWindowKeyEvents that climb to the
 // parents.
 #include <string>
+#include <vector>
 
 #include <wx/event.h>
 #include <wx/tooltip.h>
@@ -13,6 +14,10 @@
 #include <vorn/util/color.h>
 
 namespace vorn {
+
+namespace detail {
+class Surface;
+}
 
 /// A key pressed (VORN_EVT_KEY_DOWN, 22000) or released (VORN_EVT_KEY_UP, 22001) in a
 /// library window. A command event, so it reaches the parents until one handles it.
@@ -141,6 +146,67 @@ public:
     /// user drags it, instead of waiting for the next paint event.
     void DrawAtOnce();
 
+    // Realisation on demand. A host that may hold thousands of windows (tree rows, table
+    // cells) lets its children be made without toolkit windows: such a deferred window
+    // keeps its geometry, state, value and group and answers every call, but draws and
+    // hears the user only through a surface, a toolkit window that exists while it is
+    // realised. Children of a deferred window are deferred too. Every surface is a child
+    // of the host (the nearest ancestor with a toolkit window of its own), placed where
+    // its window lies in the host's content less the host's deferred origin (its scroll
+    // position), and cut to the host's client area: a window taller than the toolkit
+    // allows, or than the view, gets a surface only as large as the part in view.
+    /// Children made from now on are deferred (see above).
+    void SetRealiseOnDemand(bool onDemand) { m_childrenOnDemand = onDemand; }
+    /// Host: where its deferred content starts, in content pixels (the scroll offset);
+    /// the surfaces follow at once.
+    void SetDeferredOrigin(const wxPoint& origin);
+    /// Host: the deferred origin.
+    wxPoint GetDeferredOrigin() const { return m_deferredOrigin; }
+    /// Host: realises every shown deferred window that lies within `margin` pixels of the
+    /// client area and whose parent is realised, in the order they were made (parents
+    /// first, so a parent's surface lies below its children's); unrealises the others.
+    void RealiseInView(int margin = 0);
+    /// The window's rectangle in its host's content (its own and its deferred parents'
+    /// positions added up).
+    wxRect GetRectInHost() const;
+    /// The part of the window its surface leaves out at the left and top.
+    wxPoint GetSurfaceOffset() const { return m_surfaceOffset; }
+    /// True when children made now are deferred: set here, or this window is deferred.
+    bool RealisesOnDemand() const { return m_childrenOnDemand || m_deferred; }
+    /// True when the window was made without a toolkit window of its own.
+    bool IsDeferred() const { return m_deferred; }
+    /// True while the window has a toolkit window to draw into: its own or a surface.
+    bool IsRealised() const { return !m_deferred || m_surface; }
+    /// Gives a deferred window its surface inside its parent's (which must be realised);
+    /// true when it has one afterwards. The surface shows when the window is shown.
+    bool Realise();
+    /// Takes the surfaces of this window and its deferred children away; nothing else changes.
+    void Unrealise();
+    /// The toolkit window this window draws into: itself, its surface, or null.
+    wxWindow* GetSurface() const;
+    /// The deferred children, in the order they were made.
+    const std::vector<VornWindow*>& GetDeferredChildren() const { return m_deferredChildren; }
+
+    // What a deferred window answers itself or passes to its surface.
+    /// Repaints (through the surface when deferred; nothing while unrealised).
+    void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
+    /// Paints pending areas now.
+    void Update() override;
+    /// Takes the keyboard focus (a deferred window needs its surface).
+    void SetFocus() override;
+    /// True when the window can be seen on screen.
+    bool IsShownOnScreen() const override;
+    /// Sets the pointer shape.
+    bool SetCursor(const wxCursor& cursor) override;
+    /// Sets the font drawing and measuring use.
+    bool SetFont(const wxFont& font) override;
+    /// Sets the background colour.
+    bool SetBackgroundColour(const wxColour& colour) override;
+    /// Height of a line of the window's font.
+    int GetCharHeight() const override;
+    /// Average character width of the window's font.
+    int GetCharWidth() const override;
+
     /// Toolkit handler: paints through OnDraw.
     void OnPaint(wxPaintEvent& event);
     /// Toolkit handler: swallowed, nothing is erased.
@@ -167,6 +233,23 @@ protected:
     void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
     /// The size given at creation or through SetSize/SetWindowPos; else the toolkit's guess.
     wxSize DoGetBestClientSize() const override;
+    /// A deferred window reports its stored geometry.
+    void DoGetPosition(int* x, int* y) const override;
+    /// A deferred window reports its stored size.
+    void DoGetSize(int* width, int* height) const override;
+    /// A deferred window has no border: its client size is its size.
+    void DoGetClientSize(int* width, int* height) const override;
+    /// Through the surface, or the parents' positions while unrealised.
+    void DoClientToScreen(int* x, int* y) const override;
+    /// The inverse of DoClientToScreen.
+    void DoScreenToClient(int* x, int* y) const override;
+    /// Enables the surface too.
+    void DoEnable(bool enable) override;
+    /// A deferred window keeps the tooltip's text for its surface.
+    void DoSetToolTip(wxToolTip* tip) override;
+    /// Measures with the window's font, without a toolkit window when deferred.
+    void DoGetTextExtent(const wxString& string, int* x, int* y, int* descent = nullptr,
+                         int* externalLeading = nullptr, const wxFont* font = nullptr) const override;
 
     wxColour m_fgColour; ///< Foreground colour set by SetFgColour.
     wxColour m_bgColour; ///< Background colour as last read by GetBgColour.
@@ -185,7 +268,22 @@ private:
     void SendKeyEvent(wxEventType type, const wxKeyEvent& key);
     void SetBestSize(int w, int h);
 
+    bool ToolkitHasCapture() const;
+    void ApplyToSurface();
+    VornWindow* GetHost() const;
+    void PlaceSurface();
+    void PlaceSurfaces();
+    void RealiseInView(const wxRect& view);
+
     wxSize m_bestSize = wxDefaultSize;
+    bool m_deferred = false;
+    bool m_childrenOnDemand = false;
+    detail::Surface* m_surface = nullptr;
+    std::vector<detail::Surface*> m_surfacePool; // a host's idle surfaces (its toolkit children)
+    wxPoint m_surfaceOffset;
+    wxPoint m_deferredOrigin;
+    std::vector<VornWindow*> m_deferredChildren;
+    wxString m_deferredTip;
 
     wxDECLARE_EVENT_TABLE();
 };
