@@ -5,6 +5,9 @@
 #include <wx/spinctrl.h>
 #include <wx/stattext.h>
 
+#include <vorn/assets/asset_manager.h>
+#include <vorn/assets/skin_names.h>
+
 using namespace vorn;
 
 void AddEnableShow(wxWindow* parent, wxSizer* row, VornControl* control, const std::string& label, EventLog* log)
@@ -97,4 +100,15 @@ int NextControlId()
 {
     static int next = 100;
     return next++;
+}
+
+void ApplyPageColours(wxWindow* page, AssetManager* assets)
+{
+    wxColour background(38, 42, 46), text(214, 218, 224);
+    if (assets) {
+        assets->GetColour(vornskin::kPanelBackground, background);
+        assets->GetColour(vornskin::kPanelText, text);
+    }
+    page->SetBackgroundColour(background);
+    page->SetForegroundColour(text);
 }

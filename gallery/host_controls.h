@@ -36,6 +36,9 @@ public:
     }
 };
 
+// Gives a page the skin's panel background and text colours (a dark default without a skin).
+void ApplyPageColours(wxWindow* page, vorn::AssetManager* assets);
+
 // Identifiers for the library's controls on the gallery's pages, unique across pages, so
 // that the log reads "id=104" rather than a toolkit-chosen number.
 int NextControlId();

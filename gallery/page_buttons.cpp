@@ -22,7 +22,6 @@ using namespace vorn;
 
 namespace {
 
-const wxColour kDefaultBackground(38, 41, 46);
 constexpr int kLabelWidth = 360;
 constexpr int kGap = 8;      // between buttons of a row
 constexpr int kMoonGap = 34; // moons need room to slide
@@ -51,11 +50,7 @@ public:
     ButtonsPage(wxWindow* parent, GalleryContext& context)
         : wxPanel(parent), m_context(context), m_plain(context.log), m_radios(context.log), m_moons(context.log)
     {
-        wxColour background = kDefaultBackground;
-        if (context.assets)
-            context.assets->GetColour(vornskin::kPanelBackground, background);
-        SetBackgroundColour(background);
-        SetForegroundColour(wxColour(220, 220, 220));
+        ApplyPageColours(this, context.assets);
         LoadSets();
         m_plain.Register(context.log);
         static_cast<VornControlGroup1ofN&>(m_radios).Register(context.log);

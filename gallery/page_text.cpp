@@ -45,13 +45,7 @@ public:
     TextPage(wxWindow* parent, GalleryContext& context) : ValueGroupPage(parent, context), m_skin(LoadSkin(context.assets))
     {
         m_values.Register(context.log);
-        wxColour page(38, 42, 46), text(214, 218, 224);
-        if (context.assets) {
-            context.assets->GetColour(vornskin::kPanelBackground, page);
-            context.assets->GetColour(vornskin::kPanelText, text);
-        }
-        SetBackgroundColour(page);
-        SetForegroundColour(text);
+        ApplyPageColours(this, context.assets);
 
         auto* columns = new wxBoxSizer(wxHORIZONTAL);
         auto* left = new wxBoxSizer(wxVERTICAL);

@@ -23,7 +23,6 @@ using namespace vorn;
 
 namespace {
 
-const wxColour kFallbackBackground(38, 41, 46);
 constexpr int kWheelColumn = 130; // the widest wheel and a margin
 
 struct WheelImages {
@@ -56,13 +55,7 @@ class WheelPage : public ValueGroupPage, public MessageReceiver {
 public:
     WheelPage(wxWindow* parent, GalleryContext& context) : ValueGroupPage(parent, context)
     {
-        wxColour background = kFallbackBackground, text(220, 220, 220);
-        if (context.assets) {
-            context.assets->GetColour(vornskin::kPanelBackground, background);
-            context.assets->GetColour(vornskin::kPanelText, text);
-        }
-        SetBackgroundColour(background);
-        SetForegroundColour(text);
+        ApplyPageColours(this, context.assets);
         m_group.Register(static_cast<MessageReceiver*>(this));
 
         auto* sizer = new wxBoxSizer(wxVERTICAL);

@@ -12,5 +12,6 @@ std::vector<GalleryPage> AllGalleryPages()
         {"text", BuildTextPage},
         {"lists", BuildListsPage},
         {"scroll bars", BuildScrollBarsPage},
+        {"table", BuildTablePage},
     };
 }

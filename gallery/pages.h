@@ -11,6 +11,7 @@ wxWindow* BuildButtonsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildTextPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildListsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildScrollBarsPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildTablePage(wxWindow* parent, GalleryContext& context);
 
 // Parts of the pages above, built by their own files.
 wxWindow* BuildMultiLineDemo(wxWindow* parent, GalleryContext& context); // on "text"

@@ -66,8 +66,16 @@
 #include <vorn/text_lists/list_button.h>
 #include <vorn/text_lists/list_popup.h>
 #include <vorn/text_lists/menu.h>
+#include <vorn/text_lists/monster_box.h>
+#include <vorn/text_lists/monster_box_model.h>
 #include <vorn/text_lists/multi_edit.h>
 #include <vorn/text_lists/popup_frame.h>
 #include <vorn/text_lists/popup_navigation.h>
 #include <vorn/text_lists/popup_placement.h>
 #include <vorn/text_lists/text_model.h>
+#include <vorn/tree/tree_control.h>
+#include <vorn/tree/tree_layout.h>
+#include <vorn/tree/tree_node.h>
+#include <vorn/tree/tree_row.h>
+#include <vorn/tree/tree_wrappers.h>
+#include <vorn/tree/vui_control.h>

@@ -116,6 +116,18 @@ std::vector<SkinAssetName> MakeNames()
         {kDialSecond, K::Colour, 0, 0, 0, H, "angle clippers: second colour"},
         {kPanelBackground, K::Colour, 0, 0, 0, H, "host panels: background"},
         {kPanelText, K::Colour, 0, 0, 0, H, "host panels: text"},
+        {kTableTop, K::Bitmap, 512, 16, 0, H, "VornMonsterBox: heading band (first image)"},
+        {kTableBottom, K::Bitmap, 512, 16, 0, H, "VornMonsterBox: bottom band (second image)"},
+        {kTableDivider, K::Bitmap, 8, 20, 0, H, "VornMonsterBox: button divider (third image)"},
+        {kTableHandle, K::Bitmap, 11, 18, 0, H, "VornMonsterBox: scroll handle"},
+        {kTableCheck, K::ImageSet, 13, 13, kAll, H, "VornMonsterBox: check-box cells"},
+        {kTableAdd, K::ImageSet, 11, 11, kAll, H, "VornMonsterBox: bottom button, add"},
+        {kTableRemove, K::ImageSet, 11, 11, kAll, H, "VornMonsterBox: bottom button, remove"},
+        {kTableBackground, K::Colour, 0, 0, 0, H, "VornMonsterBox: background"},
+        {kTableSecond, K::Colour, 0, 0, 0, H, "VornMonsterBox: second colour"},
+        {kTableText, K::Colour, 0, 0, 0, H, "VornMonsterBox: cell text"},
+        {kTableSeparator, K::Colour, 0, 0, 0, H, "VornMonsterBox: separators"},
+        {kTableFrame, K::Colour, 0, 0, 0, H, "VornMonsterBox: frame around the cells"},
     };
 }
 

@@ -144,6 +144,20 @@ inline constexpr const char* kDialSecond = "vorn_dial_second";
 inline constexpr const char* kPanelBackground = "vorn_panel_background";
 inline constexpr const char* kPanelText = "vorn_panel_text";
 
+// VornMonsterBox: frame images, scroll handle, check-box cells, bottom buttons and colours.
+inline constexpr const char* kTableTop = "vorn_table_top.sts";         // heading band, tiled
+inline constexpr const char* kTableBottom = "vorn_table_bottom.sts";   // bottom band, tiled
+inline constexpr const char* kTableDivider = "vorn_table_divider.sts"; // before each button
+inline constexpr const char* kTableHandle = "vorn_table_handle.sts";
+inline constexpr const char* kTableCheck = "vorn_table_check.sts";
+inline constexpr const char* kTableAdd = "vorn_table_add.sts";
+inline constexpr const char* kTableRemove = "vorn_table_remove.sts";
+inline constexpr const char* kTableBackground = "vorn_table_background";
+inline constexpr const char* kTableSecond = "vorn_table_second";
+inline constexpr const char* kTableText = "vorn_table_text";
+inline constexpr const char* kTableSeparator = "vorn_table_separator";
+inline constexpr const char* kTableFrame = "vorn_table_frame";
+
 } // namespace vornskin
 
 /// How an asset is loaded, which decides what the checker runs and what a skin must hold.

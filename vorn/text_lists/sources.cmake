@@ -16,4 +16,7 @@ vorn_subsystem(text_lists DEPENDS util framework assets controls SOURCES
   text_lists/list_button.cpp
   # menu
   text_lists/menu.cpp
+  # multi-column table
+  text_lists/monster_box_model.cpp
+  text_lists/monster_box.cpp
 )

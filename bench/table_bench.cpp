@@ -1,0 +1,187 @@
+// Building and painting a 1,000 x 4 table (two text columns, two check-box columns):
+// VornMonsterBox against wxDataViewListCtrl with the same data, both in every iteration
+// of one run, each in a frame of the same size (made, filled, shown, painted, destroyed);
+// the ratio is printed as the counter "x_wxDataView". BM_TablePeakRss measures the peak
+// resident memory each adds, each in a process of its own (see there).
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+
+#include <benchmark/benchmark.h>
+#include <wx/app.h>
+#include <wx/dataview.h>
+#include <wx/frame.h>
+
+#include <vorn/assets/image_cache.h>
+#include <vorn/text_lists/monster_box.h>
+
+#include "bench_support.h"
+
+using namespace vorn;
+
+namespace {
+
+constexpr int kRows = 1000;
+constexpr int kWidth = 440;
+constexpr int kHeight = 320;
+using Clock = std::chrono::steady_clock;
+
+std::string Name(int i) { return "object " + std::to_string(i + 1); }
+
+const VornwxBitmapCache* CheckImages()
+{
+    static VornwxBitmapCache cache;
+    static bool made = false;
+    for (int s = VORN_IMAGE_OFF; !made && s <= VORN_IMAGE_OFF_DOWN; ++s)
+        cache.AssignImageOwn(s, new wxBitmap(13, 13, 24));
+    made = true;
+    return &cache;
+}
+
+void Finish(wxFrame* frame, wxWindow* shown)
+{
+    frame->Show();
+    if (shown)
+        shown->Update();
+    BenchPump();
+    frame->Destroy();
+    wxTheApp->ProcessIdle();
+    BenchPump();
+}
+
+double ShowVornTable()
+{
+    const auto start = Clock::now();
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "", wxPoint(10, 100), wxSize(kWidth, kHeight));
+    VornControlGroup group;
+    auto* table = new VornMonsterBox(nullptr, nullptr, nullptr, 0, 0, kWidth, kHeight, "bench", frame, wxID_ANY,
+                                     &group);
+    table->AddColumn("#", *wxWHITE, 60, false);
+    table->AddColumn("name", *wxWHITE, 180, false);
+    table->AddColumn("visible", *wxWHITE, 70, true);
+    table->AddColumn("locked", *wxWHITE, 70, true);
+    for (int i = 0; i < kRows; ++i) {
+        table->AddEntry(0, std::to_string(i + 1), wxNullColour, false);
+        table->AddEntry(1, Name(i), wxNullColour, false);
+        table->AddEntry(2, CheckImages(), i % 3 != 0);
+        table->AddEntry(3, CheckImages(), i % 7 == 0);
+    }
+    table->Show();
+    Finish(frame, table);
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+double ShowDataView()
+{
+    const auto start = Clock::now();
+    auto* frame = new wxFrame(nullptr, wxID_ANY, "", wxPoint(10, 100), wxSize(kWidth, kHeight));
+    auto* list = new wxDataViewListCtrl(frame, wxID_ANY, wxDefaultPosition, wxSize(kWidth, kHeight));
+    list->AppendTextColumn("#", wxDATAVIEW_CELL_INERT, 60);
+    list->AppendTextColumn("name", wxDATAVIEW_CELL_INERT, 180);
+    list->AppendToggleColumn("visible", wxDATAVIEW_CELL_ACTIVATABLE, 70);
+    list->AppendToggleColumn("locked", wxDATAVIEW_CELL_ACTIVATABLE, 70);
+    wxVector<wxVariant> row;
+    for (int i = 0; i < kRows; ++i) {
+        row.clear();
+        row.push_back(wxVariant(wxString::Format("%d", i + 1)));
+        row.push_back(wxVariant(wxString(Name(i))));
+        row.push_back(wxVariant(i % 3 != 0));
+        row.push_back(wxVariant(i % 7 == 0));
+        list->AppendItem(row);
+    }
+    Finish(frame, list);
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+void BM_Table1000x4(benchmark::State& state)
+{
+    BenchPump();
+    double vornTotal = 0.0, wxTotal = 0.0;
+    for (auto _ : state) {
+        const double vorn = ShowVornTable();
+        wxTotal += ShowDataView();
+        vornTotal += vorn;
+        state.SetIterationTime(vorn);
+    }
+    const double n = static_cast<double>(state.iterations());
+    state.counters["wxDataView_ms"] = wxTotal / n * 1e3;
+    state.counters["x_wxDataView"] = wxTotal > 0.0 ? vornTotal / wxTotal : 0.0;
+}
+BENCHMARK(BM_Table1000x4)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+
+long StatusKb(const char* field)
+{
+    std::ifstream status("/proc/self/status");
+    std::string line;
+    const std::string key = std::string(field) + ":";
+    while (std::getline(status, line))
+        if (line.rfind(key, 0) == 0)
+            return std::stol(line.substr(key.size()));
+    return -1;
+}
+
+constexpr const char* kPartVariable = "VORN_TABLE_BENCH_PART";
+
+// In a child process: runs one part once and prints the process's peak RSS.
+void BM_TablePart(benchmark::State& state)
+{
+    const std::string part = std::getenv(kPartVariable);
+    for (auto _ : state) {
+        if (part == "vorn")
+            ShowVornTable();
+        else if (part == "wx")
+            ShowDataView();
+        else
+            Finish(new wxFrame(nullptr, wxID_ANY, "", wxPoint(10, 100), wxSize(kWidth, kHeight)), nullptr);
+    }
+    std::printf("\npeak_kB=%ld\n", StatusKb("VmHWM"));
+    std::fflush(stdout); // the program may end without flushing
+}
+const bool kPartRegistered =
+    std::getenv(kPartVariable) && benchmark::RegisterBenchmark("BM_TablePart", BM_TablePart)->Iterations(1);
+
+// The peak RSS of a fresh process of this program that runs one part, in kB; -1 on failure.
+long ChildPeakKb(const std::string& part)
+{
+    std::error_code error;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe", error).string(); // not the shell's
+    if (error)
+        return -1;
+    const std::string command =
+        std::string(kPartVariable) + "=" + part + " '" + self + "' --benchmark_filter=BM_TablePart 2>/dev/null";
+    FILE* child = popen(command.c_str(), "r");
+    if (!child)
+        return -1;
+    long peak = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, child))
+        std::sscanf(line, "peak_kB=%ld", &peak);
+    pclose(child);
+    return peak;
+}
+
+// Peak resident memory: each part runs once in a process of its own (this program, started
+// again); the peak RSS (VmHWM) of a process that only shows and destroys an empty frame of
+// the same size is subtracted.
+void BM_TablePeakRss(benchmark::State& state)
+{
+    long base = 0, vorn = 0, wx = 0;
+    for (auto _ : state) {
+        base = ChildPeakKb("none");
+        vorn = ChildPeakKb("vorn");
+        wx = ChildPeakKb("wx");
+    }
+    if (base < 0 || vorn < 0 || wx < 0) {
+        state.SkipWithError("a child process gave no peak");
+        return;
+    }
+    state.counters["base_peak_kB"] = static_cast<double>(base);
+    state.counters["vorn_peak_kB"] = static_cast<double>(vorn - base);
+    state.counters["wxDataView_peak_kB"] = static_cast<double>(wx - base);
+}
+BENCHMARK(BM_TablePeakRss)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace

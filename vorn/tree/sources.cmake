@@ -1,0 +1,7 @@
+vorn_subsystem(tree DEPENDS util framework assets controls text_lists SOURCES
+  tree/tree_layout.cpp
+  tree/tree_node.cpp
+  tree/tree_control.cpp
+  tree/tree_row.cpp
+  tree/tree_wrappers.cpp
+)
