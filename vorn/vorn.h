@@ -73,6 +73,8 @@
 #include <vorn/text_lists/popup_navigation.h>
 #include <vorn/text_lists/popup_placement.h>
 #include <vorn/text_lists/text_model.h>
+#include <vorn/tree/blob_row.h>
+#include <vorn/tree/error_row.h>
 #include <vorn/tree/tree_control.h>
 #include <vorn/tree/tree_layout.h>
 #include <vorn/tree/tree_node.h>

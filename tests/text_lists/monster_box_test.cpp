@@ -79,6 +79,8 @@ TEST_F(MonsterBoxTest, ScrollBarOnlyWhenRowsDoNotFitAndLookups)
     ASSERT_NE(table->GetScrollBar(), nullptr);
     EXPECT_TRUE(table->GetScrollBar()->IsVisible());
     EXPECT_DOUBLE_EQ(table->GetScrollBar()->GetFractionVal(), 139.0 / 150.0);
+    const SimpleScrollBarModel& bar = table->GetScrollBar()->GetModel(); // the tab follows before any paint
+    EXPECT_EQ(bar.GetTabHeight(), bar.TabHeightFor(139.0 / 150.0));
 
     int row = 0, column = 0;
     VornButton foreign(&checks, 0, 0, panel, 99, nullptr);

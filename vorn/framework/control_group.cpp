@@ -32,6 +32,17 @@ bool RemoveFirst(std::vector<T*>& list, T* p)
     return true;
 }
 
+// The same from the end: where the latest entries are looked for first.
+template <class T>
+bool RemoveLast(std::vector<T*>& list, T* p)
+{
+    auto it = std::find(list.rbegin(), list.rend(), p);
+    if (it == list.rend())
+        return false;
+    list.erase(std::next(it).base());
+    return true;
+}
+
 // The debug lines print pointers as 32-bit hex.
 unsigned int AddressBits(const void* p)
 {
@@ -181,8 +192,10 @@ void VornControlGroup::Link(VornControlGroup*& slot, VornControlGroup* group)
 {
     if (slot == group)
         return;
+    // Members mostly leave newest first (a host deletes its children from the last), and
+    // a slot is listed once, so the search runs from the end.
     if (slot)
-        RemoveFirst(slot->m_memberSlots, &slot);
+        RemoveLast(slot->m_memberSlots, &slot);
     slot = group;
     if (group)
         group->m_memberSlots.push_back(&slot);

@@ -110,7 +110,8 @@ bool VornWindow::CreateToolkitWindow(int x, int y, int w, int h, wxWindow* paren
         // Everything a toolkit window keeps but the window itself: the parent is set for
         // GetParent and for command events climbing, without a toolkit child entry.
         m_deferred = true;
-        CreateBase(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, wxPanelNameStr);
+        static const wxString name(wxPanelNameStr); // converted once, not per window
+        CreateBase(parent, id, wxPoint(x, y), wxSize(w, h), style | wxCLIP_CHILDREN, name);
         m_parent = parent;
         vornParent->m_deferredChildren.push_back(this);
         m_x = x;
@@ -488,8 +489,13 @@ void VornWindow::RealiseInView(const wxRect& view)
 // the pool may carry another window's).
 void VornWindow::ApplyToSurface()
 {
-    m_surface->SetFont(GetFont());
-    m_surface->SetBackgroundColour(GetBackgroundColour());
+    // Each change of font or colour costs the toolkit a style sheet. A fresh surface that
+    // answers the owner's font already is left as it is; the colour is only stored, for
+    // the contexts made on the surface: the owner paints every pixel (background style
+    // PAINT), so the toolkit never draws it.
+    if (m_surface->GetFont() != GetFont())
+        m_surface->SetFont(GetFont());
+    m_surface->wxWindowBase::SetBackgroundColour(GetBackgroundColour());
     m_surface->SetCursor(m_cursor);
     if (m_deferredTip.empty())
         m_surface->UnsetToolTip();
@@ -525,7 +531,8 @@ void VornWindow::Unrealise()
     // Into the host's pool, not deleted: the surface may be inside one of its own events,
     // and the next window to be realised takes it. The host's toolkit window owns it.
     m_surface->SetOwner(nullptr);
-    m_surface->Hide();
+    if (!GetHost()->IsBeingDeleted()) // else it goes with the host, unseen
+        m_surface->Hide();
     GetHost()->m_surfacePool.push_back(m_surface);
     m_surface = nullptr;
 }

@@ -194,9 +194,47 @@ void MonsterScrollBar::SetHandle(const wxBitmap* handle)
     Refresh(false);
 }
 
+// Every row added changes the fraction and so the tab's height: a table filled row by row
+// would make the tab images again for each row. They are made once, when first needed.
+void MonsterScrollBar::MakeTabImages()
+{
+    m_tabsStale = true;
+    if (m_drawing)
+        MakeStaleTabs();
+}
+
+void MonsterScrollBar::MakeStaleTabs() const
+{
+    if (!m_tabsStale)
+        return;
+    m_tabsStale = false;
+    const_cast<MonsterScrollBar*>(this)->VornSimpleScrollBar::MakeTabImages();
+}
+
+const SimpleScrollBarModel& MonsterScrollBar::GetModel() const
+{
+    MakeStaleTabs();
+    return VornSimpleScrollBar::GetModel();
+}
+
+void MonsterScrollBar::OnMouseButton()
+{
+    MakeStaleTabs();
+    VornSimpleScrollBar::OnMouseButton();
+}
+
+void MonsterScrollBar::OnMouseMove(int x, int y)
+{
+    MakeStaleTabs();
+    VornSimpleScrollBar::OnMouseMove(x, y);
+}
+
 void MonsterScrollBar::OnDraw(wxDC* dc)
 {
+    MakeStaleTabs();
+    m_drawing = true;
     VornSimpleScrollBar::OnDraw(dc);
+    m_drawing = false;
     if (!m_handle || !m_handle->IsOk())
         return;
     const int tabHeight = GetModel().GetTabHeight();
@@ -653,7 +691,14 @@ void VornMonsterBox::OnDraw(wxDC* dc)
                       w - MonsterBoxModel::kCellAreaMarginW + 2, m_innerHeight + 2);
     if (m_resizable)
         DrawGrip(mdc);
-    detail::BlitRegion(*dc, 0, 0, w, h, mdc);
+    // The cell area, a shown child, covers its part of the table: only the band around it
+    // goes to the screen (a copy costs by the pixel).
+    const wxRect cells = m_cellArea && m_cellArea->IsShown() ? m_cellArea->GetRect() : wxRect();
+    const int right = cells.GetRight() + 1, bottom = cells.GetBottom() + 1;
+    detail::BlitRegion(*dc, 0, 0, w, cells.y, mdc, 0, 0);
+    detail::BlitRegion(*dc, 0, bottom, w, h - bottom, mdc, 0, bottom);
+    detail::BlitRegion(*dc, 0, cells.y, cells.x, cells.height, mdc, 0, cells.y);
+    detail::BlitRegion(*dc, right, cells.y, w - right, cells.height, mdc, right, cells.y);
 }
 
 } // namespace vorn

@@ -175,14 +175,28 @@ public:
     void SetHandle(const wxBitmap* handle);
     /// Draws the bar, then the handle centred on the tab when it fits.
     void OnDraw(wxDC* dc) override;
+    /// The track and tab geometry, with the tab made for the current fraction.
+    const SimpleScrollBarModel& GetModel() const;
+    /// The tab's top row at the current value.
+    int GetTabTop() const { return GetModel().TabTop(GetSliderVal()); }
 
 protected:
     /// Scrolls the table to the bar's value.
     void OnSliderChange() override;
+    /// Marks the tab images stale: they are made when the bar is next drawn, hit or measured.
+    void MakeTabImages() override;
+    /// Hits the tab made for the current fraction.
+    void OnMouseButton() override;
+    /// Hits the tab made for the current fraction.
+    void OnMouseMove(int x, int y) override;
 
 private:
+    void MakeStaleTabs() const;
+
     VornMonsterBox* m_table;
     const wxBitmap* m_handle = nullptr;
+    mutable bool m_tabsStale = false; // the fraction changed since the tab images were made
+    bool m_drawing = false;           // inside OnDraw, where the base remakes the tabs on a resize
 };
 
 /// One column: its place, heading, flag and cells (which the cell area owns).

@@ -4,4 +4,6 @@ vorn_subsystem(tree DEPENDS util framework assets controls text_lists SOURCES
   tree/tree_control.cpp
   tree/tree_row.cpp
   tree/tree_wrappers.cpp
+  tree/blob_row.cpp
+  tree/error_row.cpp
 )
