@@ -25,16 +25,7 @@ struct ErrorRowLayout {
 };
 
 /// A row reporting an error; stores one value of each kind and sends nothing.
-class ErrorControl : public VornVUIControl,
-                     public StoredVal<IntVal, int>,
-                     public StoredVal<RealVal, double>,
-                     public StoredVal<Vec2dVal, Vec2d>,
-                     public StoredVal<Vec3dVal, Vec3d>,
-                     public StoredVal<Vec4dVal, Vec4d>,
-                     public StoredVal<QuaternionVal, Quaternion>,
-                     public StoredVal<ColorVal, Color>,
-                     public StoredVal<ColorAVal, ColorA>,
-                     public StoredVal<VornStringVal, std::string> {
+class ErrorControl : public VornVUIControl, public StoresEveryValue {
 public:
     /// A row of width × height; fetches the name font and measures the name.
     ErrorControl(int width, int height, AssetManager* assets, std::string error, std::string name,

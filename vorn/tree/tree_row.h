@@ -156,9 +156,9 @@ protected:
     T m_stored{}; ///< The value.
 };
 
-/// A thin horizontal line across the tree; holds one value of each kind and does nothing with it.
-class VUITreeSeperator : public VornVUIControl,
-                         public StoredVal<IntVal, int>,
+/// One value of every kind, stored and handed back: rows that take any value a host sets
+/// and do nothing with it (the separator, the error row).
+class StoresEveryValue : public StoredVal<IntVal, int>,
                          public StoredVal<RealVal, double>,
                          public StoredVal<Vec2dVal, Vec2d>,
                          public StoredVal<Vec3dVal, Vec3d>,
@@ -166,7 +166,10 @@ class VUITreeSeperator : public VornVUIControl,
                          public StoredVal<QuaternionVal, Quaternion>,
                          public StoredVal<ColorVal, Color>,
                          public StoredVal<ColorAVal, ColorA>,
-                         public StoredVal<VornStringVal, std::string> {
+                         public StoredVal<VornStringVal, std::string> {};
+
+/// A thin horizontal line across the tree; holds one value of each kind and does nothing with it.
+class VUITreeSeperator : public VornVUIControl, public StoresEveryValue {
 public:
     /// A separator in the tree's line colour.
     explicit VUITreeSeperator(int width) : m_width(width) {}
