@@ -98,8 +98,8 @@ public:
         ApplyPageColours(this, context.assets);
         auto* sizer = new wxBoxSizer(wxVERTICAL);
         AddIntro(this, sizer,
-                 "1,000 rows; only those in view hold toolkit windows. Click a check box, add or remove rows, drag "
-                 "the grip (bottom right).");
+                 "1,000 rows, drawn by the table; only the cell under the pointer holds a toolkit window. Click a "
+                 "check box, add or remove rows, drag the grip (bottom right).");
         m_table = new VornMonsterBox(m_look.top, m_look.bottom, m_look.divider, 0, 0, kTableWidth, kTableHeight,
                                      "objects", this, NextControlId(), &m_group);
         m_table->SetBgColour(m_look.frame);
@@ -157,10 +157,14 @@ public:
         int first = 0, last = 0;
         MonsterBoxModel::RowsInView(m_table->GetScrollOffset(), m_table->GetInnerHeight(), m_table->GetRowHeight(),
                                     m_table->GetRowCount(), first, last);
-        VornControl* check = m_table->GetRowColumn(first + 1, 2);
-        if (check && check->GetSurface()) {
-            Press(check->GetSurface(), {4, 4});
-            Release(check->GetSurface(), {4, 4});
+        // The press reaches the cell area, which hands it to the cell under it; from then on
+        // the cell has a surface of its own, which hears the release.
+        ColumnEntry* check = m_table->GetRowColumnEntry(first + 1, 2);
+        if (check) {
+            const wxPoint at = check->GetPosition() + wxPoint(4, 4 - m_table->GetScrollOffset());
+            Press(m_table->GetCellArea(), at);
+            if (check->GetSurface())
+                Release(check->GetSurface(), {4, 4});
         }
     }
 

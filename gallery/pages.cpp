@@ -13,5 +13,6 @@ std::vector<GalleryPage> AllGalleryPages()
         {"lists", BuildListsPage},
         {"scroll bars", BuildScrollBarsPage},
         {"table", BuildTablePage},
+        {"property tree", BuildTreePage},
     };
 }

@@ -75,9 +75,11 @@
 #include <vorn/text_lists/text_model.h>
 #include <vorn/tree/blob_row.h>
 #include <vorn/tree/error_row.h>
+#include <vorn/tree/text_rows.h>
 #include <vorn/tree/tree_control.h>
 #include <vorn/tree/tree_layout.h>
 #include <vorn/tree/tree_node.h>
 #include <vorn/tree/tree_row.h>
 #include <vorn/tree/tree_wrappers.h>
+#include <vorn/tree/value_rows.h>
 #include <vorn/tree/vui_control.h>

@@ -167,6 +167,22 @@ TEST_F(TreeTest, OnlyRowsNearTheViewHaveWindows)
     EXPECT_EQ(tree->GetTreeRoot()->GetNodeFromVornControlID(rows[500]->GetId()), node);
 }
 
+TEST_F(TreeTest, ScrollingThroughNestedRowsKeepsAViewsWorthOfWindows)
+{
+    for (int b = 0; b < 20; ++b) {
+        VornBranchNode* branch = AddBranchToEnd(tree, "branch");
+        for (int i = 0; i < 20; ++i)
+            Add(branch, "row");
+        branch->Expand();
+    }
+    ShowFrame();
+    tree->RefreshTree();
+    for (int step = 1; step <= 100; ++step)
+        tree->GetScrollBar()->SetSliderVal(step / 100.0, true);
+    // About ten rows and headers lie in and near the 200-pixel view.
+    EXPECT_LT(tree->GetTreeRoot()->GetRootControl()->GetChildren().size(), 30u);
+}
+
 TEST_F(TreeTest, RowsReportNodeHintsButNeverTheirOwnChanges)
 {
     TestRow* row = Add(tree->GetTreeRoot(), "value");

@@ -126,6 +126,22 @@ TEST(TreeRegistry, IdsComeInOrderAndDeletedNodesLeave)
     EXPECT_EQ(out, &root);
 }
 
+TEST(TreeLayout, KeptMetricsFollowEveryChange)
+{
+    VornTreeRootNode root(100, Color(), nullptr);
+    FixedRow* row = Row(root, 80, 30, 40);
+    EXPECT_EQ(root.GetHeight(), 30);
+    Row(root, 50, 20, 60);
+    EXPECT_EQ(std::tuple(root.GetHeight(), root.GetRealTreeAllign()), std::tuple(50, 60));
+    VornLeafNode* out = nullptr;
+    root.RemoveFromEnd(out);
+    delete out;
+    EXPECT_EQ(root.GetRealTreeAllign(), 40);
+    row->m = {90, 44, 40}; // a row tells a new size by refreshing the root
+    root.Refresh();
+    EXPECT_EQ(std::tuple(root.GetHeight(), root.GetWidth()), std::tuple(44, 150));
+}
+
 TEST(TreeLayout, ScrollRuleAndShortenedLabels)
 {
     EXPECT_EQ(TreeScrollPosition(0.5, 1000, 200), 400);

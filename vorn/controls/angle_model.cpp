@@ -12,9 +12,12 @@ constexpr double kTurnsPerRadian = 0.15915494309189535;
 constexpr double kQuarterTurn = 1.57079632675;
 
 // The point at `length` from the centre in direction theta (radians, counter-clockwise
-// on screen), each offset truncated towards zero.
+// on screen), each offset truncated towards zero. A direction that is not finite (a host's
+// NaN or infinite zero) points along the x axis rather than into an undefined conversion.
 DialPoint PointAt(int cx, int cy, int length, double theta)
 {
+    if (!std::isfinite(theta))
+        theta = 0.0;
     return {cx + static_cast<int>(length * std::cos(theta)), cy - static_cast<int>(length * std::sin(theta))};
 }
 } // namespace

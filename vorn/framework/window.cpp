@@ -8,6 +8,7 @@
 #include <wx/dcclient.h>
 #include <wx/dcmemory.h>
 #include <wx/gdicmn.h>
+#include <wx/sysopt.h>
 
 #include <vorn/framework/detail/surface.h>
 #include <vorn/util/wx_colour.h>
@@ -379,6 +380,30 @@ void VornWindow::DrawAtOnce()
 
 // ---- Realisation on demand ----
 
+namespace {
+// The toolkit's window constructor asks for the default-variant system option, and an option
+// missing from the option table is looked up in the environment (under the application's name
+// too) every time: more work than the rest of a deferred window. The value it would find is
+// put in the table once, so every later window finds it there, with the same result (an empty
+// value reads as "not set", as no variable does).
+void StoreWindowVariantOption()
+{
+    static bool stored = false;
+    if (stored)
+        return;
+    stored = true;
+    wxSystemOptions::SetOption(wxWINDOW_DEFAULT_VARIANT, wxSystemOptions::GetOption(wxWINDOW_DEFAULT_VARIANT));
+}
+} // namespace
+
+// A host about to make many windows: each must be cheap to construct.
+void VornWindow::SetRealiseOnDemand(bool onDemand)
+{
+    m_childrenOnDemand = onDemand;
+    if (onDemand)
+        StoreWindowVariantOption();
+}
+
 wxWindow* VornWindow::GetSurface() const
 {
     if (m_deferred)
@@ -415,16 +440,22 @@ bool VornWindow::Realise()
     // The toolkit draws a host's children in the order they were made, whatever Raise
     // says, so a window inside another takes only a surface made after its parent's.
     const long above = parent && parent->m_deferred ? parent->m_surface->GetSerial() : -1;
+    // Of those, the oldest: the newer ones stay for windows nested deeper. Taking any
+    // newer one made a host's nested windows find none later and make surface after
+    // surface, and the toolkit walks a host's child list on every move.
     auto& pool = host->m_surfacePool;
-    const auto reusable =
-        std::find_if(pool.rbegin(), pool.rend(), [above](const detail::Surface* s) { return s->GetSerial() > above; });
-    if (reusable == pool.rend()) {
+    auto reusable = pool.end();
+    for (auto it = pool.begin(); it != pool.end(); ++it)
+        if ((*it)->GetSerial() > above && (reusable == pool.end() || (*it)->GetSerial() < (*reusable)->GetSerial()))
+            reusable = it;
+    if (reusable == pool.end()) {
         m_surface = new detail::Surface(host, this);
     } else {
         m_surface = *reusable;
-        pool.erase(std::next(reusable).base());
+        pool.erase(reusable);
         m_surface->SetOwner(this);
     }
+    CountRealised(1);
     ApplyToSurface();
     return true;
 }
@@ -451,8 +482,21 @@ void VornWindow::PlaceSurface()
 void VornWindow::PlaceSurfaces()
 {
     PlaceSurface();
-    for (VornWindow* child : m_deferredChildren)
-        child->PlaceSurfaces();
+    if (m_realisedBelow > 0)
+        for (VornWindow* child : m_deferredChildren)
+            child->PlaceSurfaces();
+}
+
+// Every window up to the host counts the surfaces inside it, so that moving, scrolling
+// and unrealising pass by the (many) windows that have none below them.
+void VornWindow::CountRealised(int change)
+{
+    for (VornWindow* window = this; window->m_deferred;) {
+        window = static_cast<VornWindow*>(window->m_parent); // a deferred window's parent is one of ours
+        if (!window)
+            break;
+        window->m_realisedBelow += change;
+    }
 }
 
 void VornWindow::SetDeferredOrigin(const wxPoint& origin)
@@ -489,12 +533,11 @@ void VornWindow::RealiseInView(const wxRect& view)
 // the pool may carry another window's).
 void VornWindow::ApplyToSurface()
 {
-    // Each change of font or colour costs the toolkit a style sheet. A fresh surface that
-    // answers the owner's font already is left as it is; the colour is only stored, for
-    // the contexts made on the surface: the owner paints every pixel (background style
-    // PAINT), so the toolkit never draws it.
-    if (m_surface->GetFont() != GetFont())
-        m_surface->SetFont(GetFont());
+    // Each change of font or colour costs the toolkit a style sheet, and the toolkit's
+    // SetFont also puts the window on a global list every window destructor walks. Both
+    // are only stored, for the contexts made on the surface, which take them from there:
+    // the owner paints every pixel (background style PAINT) and measures its own text.
+    m_surface->wxWindowBase::SetFont(GetFont());
     m_surface->wxWindowBase::SetBackgroundColour(GetBackgroundColour());
     m_surface->SetCursor(m_cursor);
     if (m_deferredTip.empty())
@@ -507,8 +550,9 @@ void VornWindow::ApplyToSurface()
 
 void VornWindow::Unrealise()
 {
-    for (VornWindow* child : m_deferredChildren)
-        child->Unrealise();
+    if (m_realisedBelow > 0)
+        for (VornWindow* child : m_deferredChildren)
+            child->Unrealise();
     if (!m_surface)
         return;
     // The window hears that it lost the capture and the focus, as it would when its own
@@ -535,6 +579,7 @@ void VornWindow::Unrealise()
         m_surface->Hide();
     GetHost()->m_surfacePool.push_back(m_surface);
     m_surface = nullptr;
+    CountRealised(-1);
 }
 
 void VornWindow::Refresh(bool eraseBackground, const wxRect* rect)
@@ -590,7 +635,7 @@ bool VornWindow::SetFont(const wxFont& font)
         return wxWindow::SetFont(font);
     const bool changed = wxWindowBase::SetFont(font);
     if (m_surface)
-        m_surface->SetFont(font);
+        m_surface->wxWindowBase::SetFont(font); // as ApplyToSurface does
     return changed;
 }
 
@@ -606,25 +651,38 @@ bool VornWindow::SetBackgroundColour(const wxColour& colour)
 
 namespace {
 // Measures text in a font without a toolkit window.
+// One context serves every call (a new one per call cost more than the measuring); its
+// font is switched only when another is asked for. Kept to the end: the toolkit is gone
+// before static objects are destroyed.
 struct FontMeasure {
-    explicit FontMeasure(const wxFont& font) : dc(bitmap) { dc.SetFont(font); }
     wxBitmap bitmap{1, 1};
-    wxMemoryDC dc;
+    wxMemoryDC dc{bitmap};
+    wxFont font;
 };
+
+wxMemoryDC& MeasureWith(const wxFont& font)
+{
+    static FontMeasure* const measure = new FontMeasure;
+    if (!measure->font.IsOk() || measure->font != font) {
+        measure->dc.SetFont(font);
+        measure->font = font;
+    }
+    return measure->dc;
+}
 } // namespace
 
 int VornWindow::GetCharHeight() const
 {
     if (!m_deferred)
         return wxWindow::GetCharHeight();
-    return FontMeasure(GetFont()).dc.GetCharHeight();
+    return MeasureWith(GetFont()).GetCharHeight();
 }
 
 int VornWindow::GetCharWidth() const
 {
     if (!m_deferred)
         return wxWindow::GetCharWidth();
-    return FontMeasure(GetFont()).dc.GetCharWidth();
+    return MeasureWith(GetFont()).GetCharWidth();
 }
 
 void VornWindow::DoGetTextExtent(const wxString& string, int* x, int* y, int* descent, int* externalLeading,
@@ -635,7 +693,7 @@ void VornWindow::DoGetTextExtent(const wxString& string, int* x, int* y, int* de
         return;
     }
     wxCoord w = 0, h = 0, d = 0, e = 0;
-    FontMeasure(font && font->IsOk() ? *font : GetFont()).dc.GetTextExtent(string, &w, &h, &d, &e);
+    MeasureWith(font && font->IsOk() ? *font : GetFont()).GetTextExtent(string, &w, &h, &d, &e);
     if (x)
         *x = w;
     if (y)

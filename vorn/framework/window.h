@@ -156,7 +156,7 @@ public:
     // position), and cut to the host's client area: a window taller than the toolkit
     // allows, or than the view, gets a surface only as large as the part in view.
     /// Children made from now on are deferred (see above).
-    void SetRealiseOnDemand(bool onDemand) { m_childrenOnDemand = onDemand; }
+    void SetRealiseOnDemand(bool onDemand);
     /// Host: where its deferred content starts, in content pixels (the scroll offset);
     /// the surfaces follow at once.
     void SetDeferredOrigin(const wxPoint& origin);
@@ -274,6 +274,7 @@ private:
     void PlaceSurface();
     void PlaceSurfaces();
     void RealiseInView(const wxRect& view);
+    void CountRealised(int change);
 
     wxSize m_bestSize = wxDefaultSize;
     bool m_deferred = false;
@@ -283,6 +284,7 @@ private:
     wxPoint m_surfaceOffset;
     wxPoint m_deferredOrigin;
     std::vector<VornWindow*> m_deferredChildren;
+    int m_realisedBelow = 0; // surfaces of the deferred windows inside this one
     wxString m_deferredTip;
 
     wxDECLARE_EVENT_TABLE();

@@ -8,6 +8,7 @@
 #include <vorn/controls/button.h>
 #include <vorn/controls/detail/button_image.h>
 #include <vorn/framework/control_group.h>
+#include <vorn/text_lists/detail/monster_cell_area.h>
 #include <vorn/util/detail/blit.h>
 
 namespace vorn {
@@ -80,6 +81,7 @@ bool ColumnEntry::CreateEntry(const wxRect& rect, VornWindow* cellArea, const Mo
     }
     if (!VornControl::Create(rect.x, rect.y, rect.width, rect.height, cellArea, wxID_ANY, nullptr))
         return false;
+    m_area = dynamic_cast<detail::MonsterCellArea*>(cellArea);
     SetBgColour(colours.background);
     OnCreated(group);
     Show();
@@ -102,6 +104,14 @@ void ColumnEntry::SetColours(const MonsterBoxColours& colours)
     m_colours = colours;
     SetBgColour(colours.background);
     Refresh(false);
+}
+
+void ColumnEntry::Refresh(bool eraseBackground, const wxRect* rect)
+{
+    if (IsRealised() || !m_area)
+        VornControl::Refresh(eraseBackground, rect);
+    else
+        m_area->RefreshCell(*this);
 }
 
 void ColumnEntry::OnDraw(wxDC* dc)
@@ -305,12 +315,11 @@ bool VornMonsterBox::Create(const wxBitmap* a, const wxBitmap* b, const wxBitmap
     m_flag = (style & kStyleFlagBit) != 0;
     if (w > 0 && h > 0)
         m_buffer.Create(w, h);
-    m_cellArea = new VornWindow(MonsterBoxModel::kCellAreaX, MonsterBoxModel::kCellAreaY,
-                                std::max(1, w - MonsterBoxModel::kCellAreaMarginW), std::max(1, m_innerHeight), this,
-                                wxID_ANY, kCellAreaStyle);
+    m_cellArea = new detail::MonsterCellArea(this, MonsterBoxModel::kCellAreaX, MonsterBoxModel::kCellAreaY,
+                                             std::max(1, w - MonsterBoxModel::kCellAreaMarginW),
+                                             std::max(1, m_innerHeight), kCellAreaStyle);
     m_cellArea->SetName(wxString::FromUTF8(name));
     m_cellArea->SetBgColour(m_colours.background);
-    m_cellArea->SetRealiseOnDemand(true);
     m_cellArea->Show();
     return true;
 }
@@ -322,7 +331,7 @@ void VornMonsterBox::SetRowHeight(int height)
         PlaceCells(*column, 0);
     CheckForScroll();
     if (m_cellArea)
-        RealiseView();
+        ViewChanged();
 }
 
 void VornMonsterBox::SetColors(const wxColour& background, const wxColour& second, const wxColour& text)
@@ -426,9 +435,9 @@ void VornMonsterBox::InsertCell(int columnIndex, int row, ColumnEntry* cell)
     // Appending touches one cell; an insertion moves the ones below it, and a scroll
     // reset moves them all.
     if (appended && offset == 0)
-        RealiseIfInView(cell, static_cast<int>(at));
+        m_cellArea->RefreshCell(*cell);
     else
-        RealiseView();
+        ViewChanged();
 }
 
 void VornMonsterBox::PlaceCells(MonsterColumn& column, size_t from)
@@ -437,17 +446,15 @@ void VornMonsterBox::PlaceCells(MonsterColumn& column, size_t from)
         column.cells[i]->SetWindowPos(column.x, static_cast<int>(i) * m_rowHeight, column.width, m_rowHeight);
 }
 
-void VornMonsterBox::RealiseIfInView(ColumnEntry* cell, int row)
-{
-    // The same reach as RealiseView's: one row beyond the view at either end.
-    int first = 0, last = 0;
-    MonsterBoxModel::RowsInView(m_scrollOffset - m_rowHeight, m_innerHeight + 2 * m_rowHeight, m_rowHeight, m_rows,
-                                first, last);
-    if (row >= first && row < last)
-        cell->Realise();
-}
+void VornMonsterBox::ViewChanged() { m_cellArea->ViewChanged(); }
 
-void VornMonsterBox::RealiseView() { m_cellArea->RealiseInView(m_rowHeight); }
+VornWindow* VornMonsterBox::GetCellArea() const { return m_cellArea; }
+
+void VornMonsterBox::DeleteCell(ColumnEntry* cell)
+{
+    m_cellArea->ForgetCell(cell);
+    delete cell;
+}
 
 void VornMonsterBox::RecountRows()
 {
@@ -504,7 +511,7 @@ void VornMonsterBox::DeleteRow(int row)
     for (auto& column : m_columns) {
         if (row >= static_cast<int>(column->cells.size()))
             continue;
-        delete column->cells[row];
+        DeleteCell(column->cells[row]);
         column->cells.erase(column->cells.begin() + row);
         PlaceCells(*column, static_cast<size_t>(row));
     }
@@ -513,19 +520,21 @@ void VornMonsterBox::DeleteRow(int row)
     RecountRows();
     CheckForScroll();
     if (m_cellArea)
-        RealiseView();
+        ViewChanged();
 }
 
 void VornMonsterBox::ClearAll()
 {
     for (auto& column : m_columns) {
         for (ColumnEntry* cell : column->cells)
-            delete cell;
+            DeleteCell(cell);
         column->cells.clear();
     }
     m_lineData.clear();
     m_rows = 0;
     CheckForScroll();
+    if (m_cellArea)
+        ViewChanged();
 }
 
 int VornMonsterBox::ThirdImageWidth() const
@@ -570,7 +579,7 @@ void VornMonsterBox::SetSize(int w, int h)
                                   m_scrollBar->GetWidth(), std::max(1, m_innerHeight));
     if (m_cellArea) {
         m_cellArea->SetSize(std::max(1, w - MonsterBoxModel::kCellAreaMarginW), std::max(1, m_innerHeight));
-        RealiseView();
+        ViewChanged();
     }
     Refresh(false);
 }
@@ -581,10 +590,10 @@ void VornMonsterBox::SetScrollPos(double f)
     if (!m_cellArea || offset == m_scrollOffset)
         return;
     // Instead of scrolling toolkit windows, the deferred content moves under the view and
-    // the cells that come into view get their surfaces.
+    // the cell area draws the cells now in view.
     m_scrollOffset = offset;
     m_cellArea->SetDeferredOrigin(wxPoint(0, offset));
-    RealiseView();
+    ViewChanged();
 }
 
 void VornMonsterBox::CheckForScroll()
@@ -606,7 +615,7 @@ void VornMonsterBox::CheckForScroll()
     if (m_scrollOffset != 0 && m_cellArea) {
         m_scrollOffset = 0;
         m_cellArea->SetDeferredOrigin(wxPoint(0, 0));
-        RealiseView();
+        ViewChanged();
     }
     if (m_scrollBar)
         m_scrollBar->SetFractionVal(MonsterBoxModel::VisibleFraction(m_rows, m_rowHeight, h));

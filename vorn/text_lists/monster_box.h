@@ -4,9 +4,11 @@
 // vertical scroll bar, image push buttons along the bottom and a grip that changes the
 // table's height (reported to the group with a MonSizeChangeHint).
 //
-// The cell area realises on demand: cells are full windows (geometry, id, group, value)
-// placed in content coordinates, row × row height, but only those in view hold a toolkit
-// window, so a table of many thousand rows costs no more on screen than its view.
+// The cells are full windows (geometry, id, group, value) placed in content coordinates,
+// row × row height, without toolkit windows of their own: the cell area draws those in view
+// in one paint, and only the cell under the pointer holds a toolkit window (a surface), so a
+// table of many thousand rows costs no more on screen than its view, and a view of many
+// cells no more than one window.
 //
 //   pointer event              | what happens
 //   ---------------------------+----------------------------------------------------------
@@ -15,6 +17,7 @@
 //                              | then an update with a MonSizeChangeHint
 //   left release while dragging| capture released, drag over
 //   double click               | swallowed
+//   any, over the cell area    | the cell under the pointer takes a surface and hears it
 #include <memory>
 #include <string>
 #include <vector>
@@ -34,6 +37,10 @@ class VornControlGroup;
 class VornMonsterBox;
 class VornPushButton;
 class VornwxBitmapCache;
+
+namespace detail {
+class MonsterCellArea;
+}
 
 /// The table changed its height (no fields).
 class MonSizeChangeHint : public VornControlHint {
@@ -89,7 +96,8 @@ private:
 /// VornWindow and so a wxWindow: the cell area holds it without a toolkit window while it
 /// is out of view, and a check-box cell is itself the control it reports as (a toggle
 /// window inside the cell would need a second surface overlapping the cell's).
-/// Its flag highlights it: it is drawn on the table's second colour.
+/// Its flag highlights it: it is drawn on the table's second colour. Without a surface of
+/// its own (see above) the cell area draws it, and its repaints go there.
 class ColumnEntry : public VornControl {
 public:
     /// Makes the window at `rect` of the cell area the first time, moves it afterwards.
@@ -110,12 +118,15 @@ public:
     void SetColours(const MonsterBoxColours& colours);
     /// Fills with the background or second colour and draws the right and bottom separators.
     void OnDraw(wxDC* dc) override;
+    /// Repaints the cell: through its surface, or the part of the cell area it covers.
+    void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
 protected:
     /// Runs once after the window was made, with the table's group; does nothing here.
     virtual void OnCreated(VornControlGroup*) {}
 
     MonsterBoxColours m_colours; ///< The table's colours.
+    detail::MonsterCellArea* m_area = nullptr; ///< The table's cell area, once made there.
     bool m_flag = false;         ///< Highlighted.
     bool m_centred = false;      ///< Content centred.
 };
@@ -309,7 +320,7 @@ public:
     /// Content pixels the cell area is scrolled by.
     int GetScrollOffset() const { return m_scrollOffset; }
     /// The window that holds the cells.
-    VornWindow* GetCellArea() const { return m_cellArea; }
+    VornWindow* GetCellArea() const;
     /// The scroll bar, or null before it was first needed.
     MonsterScrollBar* GetScrollBar() const { return m_scrollBar; }
     /// True during a height drag.
@@ -333,8 +344,8 @@ private:
     void AddColumn(std::unique_ptr<ColumnHeading> heading, int width, bool flag);
     void InsertCell(int column, int row, ColumnEntry* cell);
     void PlaceCells(MonsterColumn& column, size_t from);
-    void RealiseIfInView(ColumnEntry* cell, int row);
-    void RealiseView();
+    void DeleteCell(ColumnEntry* cell);
+    void ViewChanged();
     void RecountRows();
     void DrawGrip(wxDC& dc) const;
     int ThirdImageWidth() const;
@@ -350,7 +361,7 @@ private:
     MonsterBoxColours m_colours;
     const wxBitmap* m_images[3] = {nullptr, nullptr, nullptr};
     const wxBitmap* m_scrollHandle = nullptr;
-    VornWindow* m_cellArea = nullptr;
+    detail::MonsterCellArea* m_cellArea = nullptr;
     MonsterScrollBar* m_scrollBar = nullptr;
     int m_rows = 0;
     bool m_resizing = false;

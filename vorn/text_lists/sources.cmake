@@ -19,4 +19,5 @@ vorn_subsystem(text_lists DEPENDS util framework assets controls SOURCES
   # multi-column table
   text_lists/monster_box_model.cpp
   text_lists/monster_box.cpp
+  text_lists/monster_cell_area.cpp
 )

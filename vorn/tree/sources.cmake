@@ -6,4 +6,6 @@ vorn_subsystem(tree DEPENDS util framework assets controls text_lists SOURCES
   tree/tree_wrappers.cpp
   tree/blob_row.cpp
   tree/error_row.cpp
+  tree/value_rows.cpp
+  tree/text_rows.cpp
 )

@@ -259,22 +259,37 @@ bool VornVUIBranchControl::Create(wxWindow* parent, int id, VornControlGroup* gr
     return ok;
 }
 
-int VornVUIBranchControl::GetMaxWidth()
+// Both change the header's metrics, which the lists above it keep.
+void VornVUIBranchControl::SetExpGapFromTop(int gap)
 {
-    const int a = GetAllignmentPt();
-    const int collapsed = a + m_extraCollapseWidth + m_treeIndent;
-    VornTreeNode* sub = m_branchNode ? m_branchNode->GetTree() : nullptr;
-    if (m_branchNode && m_branchNode->IsExpanded() && sub)
-        return std::max(collapsed, sub->GetWidth() + a + m_treeIndent);
-    return collapsed;
+    m_expGap = gap;
+    if (VornTreeRootNode* root = m_branchNode ? m_branchNode->GetRoot() : nullptr)
+        root->InvalidateLayout();
 }
 
-int VornVUIBranchControl::GetMaxHeight()
+void VornVUIBranchControl::SetExtraCollapseWidth(int w)
 {
+    m_extraCollapseWidth = w;
+    if (VornTreeRootNode* root = m_branchNode ? m_branchNode->GetRoot() : nullptr)
+        root->InvalidateLayout();
+}
+
+int VornVUIBranchControl::GetMaxWidth() { return GetRowMetrics().width; }
+int VornVUIBranchControl::GetMaxHeight() { return GetRowMetrics().height; }
+
+// Width and height both follow the subtree's metrics: asking for each on its own walked
+// every nested subtree twice per level.
+TreeRowMetrics VornVUIBranchControl::GetRowMetrics()
+{
+    const int a = GetAllignmentPt();
+    TreeRowMetrics row{a + m_extraCollapseWidth + m_treeIndent, 36, a};
     VornTreeNode* sub = m_branchNode ? m_branchNode->GetTree() : nullptr;
-    if (!m_branchNode || !m_branchNode->IsExpanded() || !sub)
-        return 36;
-    return static_cast<int>(sub->GetHeight() + m_expGap + m_headerLineOffset + 18.0);
+    if (m_branchNode && m_branchNode->IsExpanded() && sub) {
+        const TreeRowMetrics list = sub->GetMetrics();
+        row.width = std::max(row.width, list.width + a + m_treeIndent);
+        row.height = static_cast<int>(list.height + m_expGap + m_headerLineOffset + 18.0);
+    }
+    return row;
 }
 
 // The cached image holds only the header's top (label, lines, corner): an expanded

@@ -154,6 +154,8 @@ public:
     int GetMaxHeight() override;
     /// The row base's.
     int GetAllignmentPt() override { return VUITreeControlBase::GetAllignmentPt(); }
+    /// GetMaxWidth, GetMaxHeight and GetAllignmentPt from one walk of the subtree.
+    TreeRowMetrics GetRowMetrics();
     /// The expanded header with its corner; collapsed, the plain row.
     void OnDraw(wxDC* dc) override;
 
@@ -164,11 +166,11 @@ public:
     /// The expansion gap.
     int GetExpGapFromTop() const { return m_expGap; }
     /// Sets the expansion gap.
-    void SetExpGapFromTop(int gap) { m_expGap = gap; }
+    void SetExpGapFromTop(int gap);
     /// The extra width of the collapsed header.
     int GetExtraCollapseWidth() const { return m_extraCollapseWidth; }
     /// Sets the extra width of the collapsed header.
-    void SetExtraCollapseWidth(int w) { m_extraCollapseWidth = w; }
+    void SetExtraCollapseWidth(int w);
     /// The toggle button, or null before Create.
     VornBranchToggleButton* GetToggleButton() const { return m_toggle; }
     /// The branch node.

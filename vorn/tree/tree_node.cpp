@@ -37,20 +37,26 @@ VornTreeNode::VornTreeNode(VornNode* parent)
 
 VornTreeNode::~VornTreeNode() { DeleteAllLeafNodes(); }
 
-std::vector<TreeRowMetrics> VornTreeNode::ChildMetrics()
+// Kept until the root's layout generation moves on: a refresh asks for them at every level.
+const std::vector<TreeRowMetrics>& VornTreeNode::ChildMetrics()
 {
-    std::vector<TreeRowMetrics> rows;
-    rows.reserve(m_children.size());
+    VornTreeRootNode* root = GetRoot();
+    if (root && m_metricsGeneration == root->GetLayoutGeneration())
+        return m_childMetrics;
+    m_childMetrics.clear();
+    m_childMetrics.reserve(m_children.size());
     for (VornLeafNode* child : m_children)
-        rows.push_back(child->GetMetrics());
-    return rows;
+        m_childMetrics.push_back(child->GetMetrics());
+    m_metrics = TreeListMetrics(m_childMetrics);
+    m_metricsGeneration = root ? root->GetLayoutGeneration() : 0;
+    return m_childMetrics;
 }
 
 bool VornTreeNode::GetNodeFromPoint(VornNode*& out, int x, int y)
 {
-    const std::vector<TreeRowMetrics> rows = ChildMetrics();
+    const std::vector<TreeRowMetrics>& rows = ChildMetrics();
     int rowX = 0, rowY = 0;
-    const int i = TreeListHit(rows, TreeListMetrics(rows).alignment, x, y, rowX, rowY);
+    const int i = TreeListHit(rows, m_metrics.alignment, x, y, rowX, rowY);
     if (i < 0) {
         out = this;
         return true;
@@ -65,14 +71,26 @@ void VornTreeNode::SetVisible(bool visible)
         child->SetVisible(visible);
 }
 
-int VornTreeNode::GetWidth() { return TreeListMetrics(ChildMetrics()).width; }
-int VornTreeNode::GetHeight() { return TreeListMetrics(ChildMetrics()).height; }
-int VornTreeNode::GetAllignmentPoint() { return TreeListMetrics(ChildMetrics()).alignment; }
+TreeRowMetrics VornTreeNode::GetMetrics()
+{
+    ChildMetrics();
+    return m_metrics;
+}
+
+void VornTreeNode::LayoutChanged()
+{
+    if (VornTreeRootNode* root = GetRoot())
+        root->InvalidateLayout();
+}
+
+int VornTreeNode::GetWidth() { return VornTreeNode::GetMetrics().width; }
+int VornTreeNode::GetHeight() { return VornTreeNode::GetMetrics().height; }
+int VornTreeNode::GetAllignmentPoint() { return VornTreeNode::GetMetrics().alignment; }
 
 void VornTreeNode::SetDisplay(int left, int top, int right, int bottom)
 {
     m_rect.Set(left, top, right, bottom);
-    // One pass over the children's metrics: a branch's metrics walk its whole subtree.
+    // A copy: the children's own layout may walk lists again.
     const std::vector<TreeRowMetrics> rows = ChildMetrics();
     const int a = TreeListMetrics(rows).alignment;
     int y = 0;
@@ -103,6 +121,7 @@ bool VornTreeNode::AddToEnd(VornLeafNode* node)
     node->SetOnTree(true);
     m_children.push_back(node);
     ResetPositionsNear(GetSize() - 1);
+    LayoutChanged();
     return true;
 }
 
@@ -113,6 +132,7 @@ bool VornTreeNode::AddAtPosition(VornLeafNode* node, int pos)
     node->SetOnTree(true);
     m_children.insert(m_children.begin() + pos, node);
     ResetPositionsNear(pos);
+    LayoutChanged();
     return true;
 }
 
@@ -127,6 +147,7 @@ bool VornTreeNode::RemoveAtPosition(VornLeafNode*& out, int pos)
         control->Show(false);
     m_children.erase(m_children.begin() + pos);
     ResetPositionsNear(pos);
+    LayoutChanged();
     return true;
 }
 
@@ -196,6 +217,7 @@ void VornTreeNode::ResetPositionValues()
 // The colour argument is not kept: the rows take the tree control's colours.
 VornTreeRootNode::VornTreeRootNode(int allign, Color, AssetManager* assets) : m_allign(allign), m_assets(assets)
 {
+    InvalidateLayout();
     m_nodeId = 0;
     m_rootControl = new VornVUITreeRootControl(this);
     SetVisible(false);
@@ -217,12 +239,18 @@ bool VornTreeRootNode::GetNodeFromPoint(VornNode*& out, int x, int y)
     return VornTreeNode::GetNodeFromPoint(out, x - m_allign + GetRealTreeAllign(), y);
 }
 
-int VornTreeRootNode::GetWidth() { return m_allign - GetRealTreeAllign() + GetRealTreeWidth(); }
+int VornTreeRootNode::GetWidth() { return GetMetrics().width; }
+
+TreeRowMetrics VornTreeRootNode::GetMetrics()
+{
+    const TreeRowMetrics list = VornTreeNode::GetMetrics();
+    return {m_allign - list.alignment + list.width, list.height, m_allign};
+}
 
 void VornTreeRootNode::SetDisplay(int left, int top, int right, int bottom)
 {
     m_rootRect.Set(left, top, right, bottom);
-    const TreeRowMetrics list = TreeListMetrics(ChildMetrics());
+    const TreeRowMetrics list = VornTreeNode::GetMetrics();
     const int x = m_allign - list.alignment;
     VornTreeNode::SetDisplay(x, 0, x + list.width, list.height);
 }
@@ -231,6 +259,7 @@ VornVUIControl* VornTreeRootNode::GetVornVUIControl() { return m_rootControl; }
 
 void VornTreeRootNode::Refresh()
 {
+    InvalidateLayout();
     SetDisplay(m_rootRect.left, m_rootRect.top, m_rootRect.right, m_rootRect.bottom);
     VornVUITreeRootControl* control = m_rootControl;
     if (!control->GetParent()) // no window yet: the layout is all there is to do
@@ -296,6 +325,13 @@ bool VornTreeRootNode::Deregister(VornNode* node)
     return true;
 }
 
+// Generations are unique across roots, so metrics a list kept under another root never match.
+void VornTreeRootNode::InvalidateLayout()
+{
+    static unsigned long next = 0;
+    m_layoutGeneration = ++next;
+}
+
 VornNode* VornTreeRootNode::GetNodeFromVornControlID(int id)
 {
     if (m_controlIdsStale) {
@@ -310,6 +346,18 @@ VornNode* VornTreeRootNode::GetNodeFromVornControlID(int id)
 }
 
 // ---- VornVUIControlNode ---------------------------------------------------------------
+
+namespace {
+// A refresh lays out every row, and most stay where they were: moving a window to where it
+// is would still tell every parent up to the frame that its best size may have changed.
+void PlaceControl(VornVUIControl* control, const TreeDisplayRect& r)
+{
+    int x = 0, y = 0, w = 0, h = 0;
+    control->GetWindowPos(x, y, w, h);
+    if (x != r.left || y != r.top || w != r.right - r.left || h != r.bottom - r.top)
+        control->SetWindowPos(r.left, r.top, r.right - r.left, r.bottom - r.top);
+}
+} // namespace
 
 VornVUIControlNode::VornVUIControlNode(VornVUIControl* control, VornTreeNode* parent, bool setDefaults)
     : m_control(control)
@@ -364,7 +412,7 @@ void VornVUIControlNode::Refresh()
     if (!m_control)
         return;
     m_control->Show(m_visible);
-    m_control->SetWindowPos(m_rect.left, m_rect.top, m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
+    PlaceControl(m_control, m_rect);
     m_control->Refresh(false);
 }
 
@@ -411,6 +459,7 @@ void VornBranchNode::SetVisible(bool visible)
 int VornBranchNode::GetWidth() { return m_header ? m_header->GetMaxWidth() : 0; }
 int VornBranchNode::GetHeight() { return m_header ? m_header->GetMaxHeight() : 0; }
 int VornBranchNode::GetAllignmentPoint() { return m_header ? m_header->GetAllignmentPt() : 0; }
+TreeRowMetrics VornBranchNode::GetMetrics() { return m_header ? m_header->GetRowMetrics() : TreeRowMetrics(); }
 
 void VornBranchNode::SetDisplay(int left, int top, int right, int bottom)
 {
@@ -428,8 +477,7 @@ void VornBranchNode::Refresh()
 {
     if (m_header) {
         m_header->Show(m_visible);
-        m_header->SetPosition(m_rect.left, m_rect.top);
-        m_header->SetSize(m_rect.right - m_rect.left, m_rect.bottom - m_rect.top);
+        PlaceControl(m_header, m_rect);
         m_header->Refresh(false);
     }
     if (m_subtree)
@@ -453,6 +501,8 @@ void VornBranchNode::SetExpandedVal(bool expanded)
     if (m_subtree)
         m_subtree->SetVisible(expanded);
     m_expanded = expanded;
+    if (VornTreeRootNode* root = GetRoot())
+        root->InvalidateLayout();
 }
 
 void VornBranchNode::Toggle() { SetExpandedVal(!m_expanded); }

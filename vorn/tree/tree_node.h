@@ -74,8 +74,8 @@ public:
     void SetParent(VornNode* parent) { m_parent = parent; }
     /// The visible flag.
     bool IsVisible() const { return m_visible; }
-    /// The metrics of the node in one record.
-    TreeRowMetrics GetMetrics() { return {GetWidth(), GetHeight(), GetAllignmentPoint()}; }
+    /// Width, height and alignment point in one record (a list or branch walks what it holds once).
+    virtual TreeRowMetrics GetMetrics() { return {GetWidth(), GetHeight(), GetAllignmentPoint()}; }
 
 protected:
     int m_nodeId = -1;            ///< Registry id; -1 while unregistered.
@@ -124,6 +124,8 @@ public:
     int GetAllignmentPoint() override;
     /// Stacks the children down from `top`, their alignment points at `left` + A.
     void SetDisplay(int left, int top, int right, int bottom) override;
+    /// The three list metrics from one walk of the children.
+    TreeRowMetrics GetMetrics() override;
     /// The parent's control (the one the rows sit in), or null.
     VornVUIControl* GetVornVUIControl() override;
     /// Refreshes every child in order.
@@ -163,11 +165,21 @@ protected:
     void ResetPositionValues();
     /// Re-marks the children whose mark a change at `index` can have changed.
     void ResetPositionsNear(int index);
-    /// The children's metrics, in list order.
-    std::vector<TreeRowMetrics> ChildMetrics();
+    /// The children's metrics, in list order (kept like the list's own).
+    const std::vector<TreeRowMetrics>& ChildMetrics();
+
+    /// Tells the root that the layout's numbers may have changed.
+    void LayoutChanged();
 
     std::vector<VornLeafNode*> m_children; ///< The children, owned.
     TreeDisplayRect m_rect; ///< Display rectangle.
+
+private:
+    // The list metrics as last walked, valid while the root's layout generation is the one
+    // they were walked in: scrolling asks for the content height at every step.
+    std::vector<TreeRowMetrics> m_childMetrics;
+    TreeRowMetrics m_metrics;
+    unsigned long m_metricsGeneration = 0;
 };
 
 /// The root of a tree: the registry, the alignment x, and the root row control.
@@ -187,6 +199,8 @@ public:
     int GetAllignmentPoint() override { return m_allign; }
     /// Stores the root rectangle and lays the children out inside the root control.
     void SetDisplay(int left, int top, int right, int bottom) override;
+    /// Width, the children's height and allign, from one walk.
+    TreeRowMetrics GetMetrics() override;
     /// The root row control.
     VornVUIControl* GetVornVUIControl() override;
     /// Re-lays out the whole tree, applies it to the windows and re-scrolls the view.
@@ -219,6 +233,11 @@ public:
     bool Deregister(VornNode* node);
     /// The registered node whose row control has window id `id`, or null.
     VornNode* GetNodeFromVornControlID(int id);
+    /// Forgets the metrics the lists keep: after a change of structure or expansion, and
+    /// at every Refresh (rows tell a new size by refreshing the root).
+    void InvalidateLayout();
+    /// The layout generation the lists' kept metrics must match (never 0).
+    unsigned long GetLayoutGeneration() const { return m_layoutGeneration; }
 
 private:
     std::list<VornNode*> m_registry;
@@ -233,6 +252,7 @@ private:
     TreeDisplayRect m_rootRect;
     AssetManager* m_assets = nullptr;
     VornMainVUITreeControl* m_treeControl = nullptr;
+    unsigned long m_layoutGeneration = 0;
 };
 
 /// A node that owns one row control.
@@ -284,6 +304,8 @@ public:
     int GetAllignmentPoint() override;
     /// Stores the rectangle and lays the subtree out inside the header.
     void SetDisplay(int left, int top, int right, int bottom) override;
+    /// The header's three metrics from one walk of the subtree.
+    TreeRowMetrics GetMetrics() override;
     /// The header control.
     VornVUIControl* GetVornVUIControl() override;
     /// Places the header, then refreshes the subtree.

@@ -1,5 +1,9 @@
 #include <vorn/tree/tree_row.h>
 
+#include <map>
+#include <tuple>
+#include <utility>
+
 #include <wx/dcmemory.h>
 
 #include <vorn/assets/asset_manager.h>
@@ -62,14 +66,41 @@ bool VUITreeControlBase::Create(wxWindow* parent, int id, VornControlGroup* grou
     return ok;
 }
 
-// Extents do not depend on the bitmap, so a 1 × 1 scratch one does: a tree of thousands
-// of rows measures thousands of labels.
+namespace {
+// Label extents by font and text. A tree of thousands of rows measures thousands of labels,
+// most of them repeated (every object has its "Position"), and a memory context is dearer
+// than the measuring itself, so one context serves them all. Extents do not depend on the
+// bitmap a context holds, so a 1 x 1 one does. The table is emptied when it grows large.
+wxSize MeasureLabel(const wxFont& font, const std::string& text)
+{
+    struct Measurer {
+        wxBitmap scratch{1, 1, 24};
+        wxMemoryDC dc{scratch};
+        wxFont font;
+        wxString fontKey;
+        std::map<std::pair<wxString, std::string>, wxSize> known;
+    };
+    static Measurer* const m = new Measurer; // kept to the end: the toolkit is gone before statics are
+    if (!m->font.IsOk() || m->font != font) {
+        m->dc.SetFont(font);
+        m->font = font;
+        m->fontKey = font.IsOk() ? font.GetNativeFontInfoDesc() : wxString();
+    }
+    auto key = std::make_pair(m->fontKey, text);
+    const auto it = m->known.find(key);
+    if (it != m->known.end())
+        return it->second;
+    if (m->known.size() >= 4096)
+        m->known.clear();
+    const wxSize size = m->dc.GetTextExtent(wxString::FromUTF8(text));
+    m->known.emplace(std::move(key), size);
+    return size;
+}
+} // namespace
+
 void VUITreeControlBase::SetNameTextSizes()
 {
-    wxBitmap scratch(1, 1, 24);
-    wxMemoryDC dc(m_rowImage && m_rowImage->IsOk() ? *m_rowImage : scratch);
-    dc.SetFont(m_labelFont);
-    const wxSize size = dc.GetTextExtent(wxString::FromUTF8(m_name));
+    const wxSize size = MeasureLabel(m_labelFont, m_name);
     m_labelWidth = size.x;
     m_labelHeight = size.y;
 }
@@ -87,34 +118,46 @@ bool VUITreeControlBase::GetCoolMushName(const std::string& name, std::string& t
     return ShortenTreeLabel(name, m_labelWidth, GetAllignmentPt(), GetPosX(), measure, text, x);
 }
 
+namespace {
+// The tree line and node dot depend on nothing but the row's size, alignment point and
+// colours, so the rows of a tree share a few such pictures instead of each keeping its
+// own bitmap (10,000 rows scrolled through would keep 10,000 of them). The label is drawn
+// over the picture at every paint.
+const wxBitmap& RowPicture(int w, int h, int a, const Color& background, const Color& lineColour)
+{
+    using Key = std::tuple<int, int, int, wxUint32, wxUint32>;
+    static auto* const pictures = new std::map<Key, wxBitmap>; // kept to the end, as above
+    const Key key(w, h, a, CtoWxC(background).GetRGB(), CtoWxC(lineColour).GetRGB());
+    const auto it = pictures->find(key);
+    if (it != pictures->end())
+        return it->second;
+    if (pictures->size() >= 256)
+        pictures->clear();
+    const int m = h / 2;
+    wxImage image(w, h);
+    if (FilterPtr f = CreateFilter(image)) {
+        const ColorA line = CtoCA(lineColour);
+        vorn::Clear(*f, CtoCA(background));
+        DrawCircle(*f, a, m, 3, line, false);
+        DrawLine(*f, a, 0, a, m - 3, line);
+        DrawLine(*f, a, m + 3, a, h, line);
+    }
+    return pictures->emplace(key, wxBitmap(image)).first->second;
+}
+} // namespace
+
 void VUITreeControlBase::DrawRowImage(wxDC& dc)
 {
-    const int w = GetMaxWidth(), h = GetMaxHeight(), a = GetAllignmentPt(), m = h / 2;
+    const int w = GetMaxWidth(), h = GetMaxHeight();
     if (w <= 0 || h <= 0)
         return;
-    // The size joins the key: subclasses may change their width after a first paint.
-    if (!m_rowImage || m_cachedX != GetPosX() || m_cachedName != m_name || m_cachedSize != wxSize(w, h)) {
-        m_cachedX = GetPosX();
-        m_cachedName = m_name;
-        m_cachedSize = wxSize(w, h);
-        wxImage image(w, h);
-        if (FilterPtr f = CreateFilter(image)) {
-            const ColorA line = CtoCA(m_lineCol);
-            vorn::Clear(*f, CtoCA(m_backgroundCol));
-            DrawCircle(*f, a, m, 3, line, false);
-            DrawLine(*f, a, 0, a, m - 3, line);
-            DrawLine(*f, a, m + 3, a, h, line);
-        }
-        m_rowImage = std::make_unique<wxBitmap>(image);
-        wxMemoryDC mdc(*m_rowImage);
-        mdc.SetFont(m_labelFont);
-        mdc.SetTextForeground(m_labelColour);
-        std::string text;
-        int x = 0;
-        if (GetCoolMushName(m_name, text, x, mdc))
-            mdc.DrawText(wxString::FromUTF8(text), x, static_cast<int>((h * 0.5 + 0.5) - (m_labelHeight * 0.5 + 0.5)));
-    }
-    detail::BlitBitmap(dc, 0, 0, w, h, *m_rowImage);
+    detail::BlitBitmap(dc, 0, 0, w, h, RowPicture(w, h, GetAllignmentPt(), m_backgroundCol, m_lineCol));
+    dc.SetFont(m_labelFont);
+    dc.SetTextForeground(m_labelColour);
+    std::string text;
+    int x = 0;
+    if (GetCoolMushName(m_name, text, x, dc))
+        dc.DrawText(wxString::FromUTF8(text), x, static_cast<int>((h * 0.5 + 0.5) - (m_labelHeight * 0.5 + 0.5)));
 }
 
 void VUITreeControlBase::OnDraw(wxDC* dc) { DrawRowImage(*dc); }

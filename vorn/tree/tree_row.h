@@ -83,7 +83,7 @@ class VUITreeControlBase : public VornVUIControl, public LButDisplayCallback {
 public:
     /// Fetches the label font and colours and measures the label.
     VUITreeControlBase(AssetManager* assets, std::string name, bool functionButton);
-    /// Deletes the cached image and the function button.
+    /// Deletes the function button.
     ~VUITreeControlBase() override;
 
     /// Makes the window (and the function button when asked for).
@@ -122,7 +122,7 @@ public:
 protected:
     /// Measures the label with the label font.
     void SetNameTextSizes();
-    /// Copies the row image (built again when its key changed) to (0, 0) of `dc`.
+    /// Draws the row picture (shared by rows of one size and look) and the label at (0, 0) of `dc`.
     void DrawRowImage(wxDC& dc);
 
     VornListButton* m_funcButton = nullptr; ///< The function button, owned, or null.
@@ -135,11 +135,7 @@ protected:
     wxColour m_labelColour;                  ///< "vuiedit_tree_ContNameCol".
     wxColour m_highlightColour;              ///< "vuiedit_tree_texthilite".
     AssetManager* m_assets = nullptr;        ///< The asset manager (not owned).
-    std::unique_ptr<wxBitmap> m_rowImage;    ///< The cached row image.
     VornControlGroupValue m_valueGroup;      ///< The embedded widgets' group.
-    int m_cachedX = -1000;                   ///< Row x the cached image was made for.
-    std::string m_cachedName;                ///< Label the cached image was made for.
-    wxSize m_cachedSize;                     ///< Size the cached image was made for.
     bool m_created = false;                  ///< Create has run.
 };
 

@@ -9,6 +9,7 @@
 #include <wx/string.h>
 
 #include <vorn/framework/hints.h>
+#include <vorn/tree/detail/row_widgets.h>
 
 namespace vorn {
 
@@ -98,7 +99,7 @@ void VUITreeSubAngleClippers::OnUpdate(unsigned int, VornControl* control, VornC
 
 void VUITreeSubAngle::OnUpdate(unsigned int, VornControl* control, VornControlHint* hint)
 {
-    ApplyNumber(Read(this, control, hint), [this](double v) { SetValue(static_cast<float>(v), false); });
+    ApplyNumber(Read(this, control, hint), [this](double v) { SetValue(detail::ToFloat(v), false); });
 }
 
 // The slider row sends only reals; an integer is taken as the same real.
@@ -110,7 +111,7 @@ void VUITreeSubSlider::OnUpdate(unsigned int, VornControl* control, VornControlH
 void VUITreeSubThumbWheel::OnUpdate(unsigned int, VornControl* control, VornControlHint* hint)
 {
     ApplyNumber(Read(this, control, hint), [this](double v) {
-        SetCurrentValue(static_cast<float>(v));
+        SetCurrentValue(detail::ToFloat(v));
         SetDirty(); // the wheel's setter only moves the model
         Refresh(false);
     });
