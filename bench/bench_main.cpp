@@ -1,5 +1,7 @@
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -120,4 +122,55 @@ int main(int argc, char** argv)
     wxTheApp->ProcessIdle();
     wxEntryCleanup();
     return 0;
+}
+
+void PrintPeakKb()
+{
+    long peak = -1;
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmHWM:", 0) == 0)
+            peak = std::stol(line.substr(6));
+    std::printf("\npeak_kB=%ld\n", peak);
+    std::fflush(stdout); // the program may end without flushing
+}
+
+namespace {
+// The peak RSS of a fresh process of this program that runs one part, in kB; -1 on failure.
+long ChildPeakKb(const char* variable, const std::string& part, const char* partBenchmark)
+{
+    std::error_code error;
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe", error).string(); // not the shell's
+    if (error)
+        return -1;
+    const std::string command = std::string(variable) + "=" + part + " '" + self +
+                                "' --benchmark_filter=" + partBenchmark + " 2>/dev/null";
+    FILE* child = popen(command.c_str(), "r");
+    if (!child)
+        return -1;
+    long peak = -1;
+    char line[256];
+    while (std::fgets(line, sizeof line, child))
+        std::sscanf(line, "peak_kB=%ld", &peak);
+    pclose(child);
+    return peak;
+}
+} // namespace
+
+void RunPeakRss(benchmark::State& state, const char* variable, const char* partBenchmark, const std::string& anchor)
+{
+    long base = -1, vorn = -1, other = -1;
+    for (auto _ : state) {
+        base = ChildPeakKb(variable, "none", partBenchmark);
+        vorn = ChildPeakKb(variable, "vorn", partBenchmark);
+        other = ChildPeakKb(variable, "wx", partBenchmark);
+    }
+    if (base < 0 || vorn < 0 || other < 0) {
+        state.SkipWithError("a child process gave no peak");
+        return;
+    }
+    state.counters["base_peak_kB"] = static_cast<double>(base);
+    state.counters["vorn_peak_kB"] = static_cast<double>(vorn - base);
+    state.counters[anchor + "_peak_kB"] = static_cast<double>(other - base);
+    state.counters["x_" + anchor] = other > base ? double(vorn - base) / double(other - base) : 0.0;
 }

@@ -8,8 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <string>
 
 #include <benchmark/benchmark.h>
@@ -137,17 +135,6 @@ void BM_Table1000x4(benchmark::State& state)
 }
 BENCHMARK(BM_Table1000x4)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
-long StatusKb(const char* field)
-{
-    std::ifstream status("/proc/self/status");
-    std::string line;
-    const std::string key = std::string(field) + ":";
-    while (std::getline(status, line))
-        if (line.rfind(key, 0) == 0)
-            return std::stol(line.substr(key.size()));
-    return -1;
-}
-
 constexpr const char* kPartVariable = "VORN_TABLE_BENCH_PART";
 
 // In a child process: runs one part once and prints the process's peak RSS.
@@ -162,50 +149,17 @@ void BM_TablePart(benchmark::State& state)
         else
             Finish(new wxFrame(nullptr, wxID_ANY, "", wxPoint(10, 100), wxSize(kWidth, kHeight)), nullptr);
     }
-    std::printf("\npeak_kB=%ld\n", StatusKb("VmHWM"));
-    std::fflush(stdout); // the program may end without flushing
+    PrintPeakKb();
 }
 const bool kPartRegistered =
     std::getenv(kPartVariable) && benchmark::RegisterBenchmark("BM_TablePart", BM_TablePart)->Iterations(1);
-
-// The peak RSS of a fresh process of this program that runs one part, in kB; -1 on failure.
-long ChildPeakKb(const std::string& part)
-{
-    std::error_code error;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe", error).string(); // not the shell's
-    if (error)
-        return -1;
-    const std::string command =
-        std::string(kPartVariable) + "=" + part + " '" + self + "' --benchmark_filter=BM_TablePart 2>/dev/null";
-    FILE* child = popen(command.c_str(), "r");
-    if (!child)
-        return -1;
-    long peak = -1;
-    char line[256];
-    while (std::fgets(line, sizeof line, child))
-        std::sscanf(line, "peak_kB=%ld", &peak);
-    pclose(child);
-    return peak;
-}
 
 // Peak resident memory: each part runs once in a process of its own (this program, started
 // again); the peak RSS (VmHWM) of a process that only shows and destroys an empty frame of
 // the same size is subtracted.
 void BM_TablePeakRss(benchmark::State& state)
 {
-    long base = 0, vorn = 0, wx = 0;
-    for (auto _ : state) {
-        base = ChildPeakKb("none");
-        vorn = ChildPeakKb("vorn");
-        wx = ChildPeakKb("wx");
-    }
-    if (base < 0 || vorn < 0 || wx < 0) {
-        state.SkipWithError("a child process gave no peak");
-        return;
-    }
-    state.counters["base_peak_kB"] = static_cast<double>(base);
-    state.counters["vorn_peak_kB"] = static_cast<double>(vorn - base);
-    state.counters["wxDataView_peak_kB"] = static_cast<double>(wx - base);
+    RunPeakRss(state, kPartVariable, "BM_TablePart", "wxDataView");
 }
 BENCHMARK(BM_TablePeakRss)->Unit(benchmark::kMillisecond)->Iterations(1);
 

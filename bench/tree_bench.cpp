@@ -12,8 +12,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <set>
 #include <string>
@@ -374,15 +372,6 @@ BENCHMARK(BM_TreeToggle)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterat
 
 constexpr const char* kPartVariable = "VORN_TREE_BENCH_PART";
 
-long PeakKb()
-{
-    std::ifstream status("/proc/self/status");
-    for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmHWM:", 0) == 0)
-            return std::stol(line.substr(6));
-    return -1;
-}
-
 // In the child: builds and paints one side once (or only an empty frame) and prints the peak.
 void BM_TreePart(benchmark::State& state)
 {
@@ -405,48 +394,15 @@ void BM_TreePart(benchmark::State& state)
             BenchPump();
         }
     }
-    std::printf("\npeak_kB=%ld\n", PeakKb());
-    std::fflush(stdout);
+    PrintPeakKb();
 }
 const bool kPartRegistered =
     std::getenv(kPartVariable) && benchmark::RegisterBenchmark("BM_TreePart", BM_TreePart)->Iterations(1);
 
-long ChildPeakKb(const std::string& part)
-{
-    std::error_code error;
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe", error).string();
-    if (error)
-        return -1;
-    const std::string command =
-        std::string(kPartVariable) + "=" + part + " '" + self + "' --benchmark_filter=BM_TreePart 2>/dev/null";
-    FILE* child = popen(command.c_str(), "r");
-    if (!child)
-        return -1;
-    long peak = -1;
-    char line[256];
-    while (std::fgets(line, sizeof line, child))
-        std::sscanf(line, "peak_kB=%ld", &peak);
-    pclose(child);
-    return peak;
-}
-
 // Each side's peak less that of a process that only showed an empty frame.
 void BM_TreePeakRss(benchmark::State& state)
 {
-    long base = -1, vorn = -1, wx = -1;
-    for (auto _ : state) {
-        base = ChildPeakKb("none");
-        vorn = ChildPeakKb("vorn");
-        wx = ChildPeakKb("wx");
-    }
-    if (base < 0 || vorn < 0 || wx < 0) {
-        state.SkipWithError("a child process gave no peak");
-        return;
-    }
-    state.counters["base_peak_kB"] = static_cast<double>(base);
-    state.counters["vorn_peak_kB"] = static_cast<double>(vorn - base);
-    state.counters["wxPG_peak_kB"] = static_cast<double>(wx - base);
-    state.counters["x_wxPG"] = wx > base ? double(vorn - base) / double(wx - base) : 0.0;
+    RunPeakRss(state, kPartVariable, "BM_TreePart", "wxPG");
 }
 BENCHMARK(BM_TreePeakRss)->Unit(benchmark::kMillisecond)->Iterations(1);
 
