@@ -179,23 +179,34 @@ public:
         DestroyChildren();
     }
 
-    // Drags the scale slider, ticks the visibility box off, and builds the 1,000 rows.
+    // Drags the scale slider, clicks the visibility box and builds the 1,000 rows.
     void RunDemo() override
     {
-        using namespace gallery;
-        if (VornControl* slider = m_scale ? m_scale->GetSlider() : nullptr) {
-            if (wxWindow* surface = slider->GetSurface()) {
-                Press(surface, {10, 5});
-                DragTo(surface, {50, 5});
-                Release(surface, {70, 5});
-            }
-        }
-        if (m_visible)
-            m_visible->SetValue(0);
+        if (m_scale && m_scale->GetSlider())
+            Gesture(m_scale->GetSlider(), {4, 6}, {60, 6});
+        if (m_visible && m_visible->GetToggle())
+            Gesture(m_visible->GetToggle(), {5, 5}, {5, 5});
         Build(1000);
     }
 
 private:
+    // A press on a row's widget where a user would make it: on the tree's root control, which
+    // draws the rows and hands the pointer to the window under it. The widget then holds a
+    // surface of its own, which takes the drag and the release.
+    void Gesture(VornWindow* widget, wxPoint from, wxPoint to)
+    {
+        using namespace gallery;
+        VornWindow* root = m_inspector->GetTreeRoot()->GetRootControl();
+        gallery::Press(root, widget->GetRectInHost().GetPosition() - root->GetDeferredOrigin() + from);
+        wxWindow* surface = widget->GetSurface();
+        if (!surface || surface == widget)
+            return;
+        const wxPoint offset = widget->GetSurfaceOffset();
+        DragTo(surface, (from + to) / 2 - offset);
+        DragTo(surface, to - offset);
+        Release(surface, to - offset);
+    }
+
     void BuildInspector()
     {
         AssetManager* assets = m_context.assets;

@@ -139,7 +139,12 @@ TEST_F(MonsterBoxTest, TheCellAreaDrawsTheCellsInViewAndThePointerCellAloneHasAS
     table->GetScrollBar()->SetSliderVal(1.0, true);
     EXPECT_EQ(table->GetScrollOffset(), 15000 - 138);
     const int top = 995 * 15 - table->GetScrollOffset();
-    const wxImage own = RenderToImage(far), shot = RenderToImage(area);
+    wxBitmap painted(area->GetClientSize(), 24);
+    {
+        wxMemoryDC dc(painted);
+        area->DrawWithDeferred(&dc); // what the area's paint shows
+    }
+    const wxImage own = RenderToImage(far), shot = painted.ConvertToImage();
     int same = 0;
     for (int y = 0; y < own.GetHeight(); ++y)
         for (int x = 0; x < own.GetWidth(); ++x)

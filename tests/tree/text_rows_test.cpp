@@ -140,10 +140,13 @@ TEST_F(TextRowsTest, ARowFarOutOfViewKeepsAValueSetBeforeItIsRealised)
     AddToEnd(tree->GetTreeRoot(), row);
     ShowFrame();
     tree->RefreshTree();
+    const int width = row->GetMaxWidth();
     row->SetValue(Vec2d(0.5, -8));
-    ASSERT_FALSE(row->IsRealised());
-    tree->GetScrollBar()->SetSliderVal(1.0, true);
-    ASSERT_TRUE(row->IsRealised() && row->GetEdits().GetEdit(1)->IsRealised());
+    ASSERT_FALSE(row->IsRealised() || row->GetEdits().IsCreated() || row->GetExpandButton());
     EXPECT_EQ(Value<Vec2d>(row), Vec2d(0.5, -8));
+    tree->GetScrollBar()->SetSliderVal(1.0, true);
+    tree->GetTreeRoot()->GetRootControl()->RealiseInView();
+    ASSERT_TRUE(row->IsRealised() && row->GetEdits().GetEdit(1)->IsRealised());
+    EXPECT_EQ(row->GetMaxWidth(), width) << "known from the skin before the boxes";
     EXPECT_EQ(Texts(row->GetEdits()), "0.500000 -8.000000");
 }

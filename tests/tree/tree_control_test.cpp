@@ -1,5 +1,5 @@
 // The tree as windows: layout numbers, the scroll bar, expand/collapse, the hints rows
-// send, and rows that get toolkit windows only near the view.
+// send, and rows drawn by the root control, with a toolkit window only under the pointer.
 #include <gtest/gtest.h>
 
 #include <vorn/assets/asset_loader.h>
@@ -56,6 +56,14 @@ protected:
         tree = new VornMainVUITreeControl(120, &assets, 0, 0, 300, 200, panel, -1, nullptr);
         tree->GetTreeControlGroup()->Register(&hints);
     }
+    // A press on the root control, which passes it to the window under it; true when that
+    // window took a toolkit window for what follows.
+    bool PressThroughRoot(VornWindow* target)
+    {
+        VornWindow* root = tree->GetTreeRoot()->GetRootControl();
+        LeftDown(root, target->GetRectInHost().GetTopLeft() - root->GetDeferredOrigin() + wxPoint(1, 1));
+        return target->IsRealised();
+    }
     TestRow* Add(VornNode* where, const std::string& name)
     {
         auto* row = new TestRow(&assets, name);
@@ -101,8 +109,7 @@ TEST_F(TreeTest, RowsAndBranchHeadersTakeTheirSizes)
     ShowFrame();
     tree->RefreshTree();
     VornBranchToggleButton* toggle = header->GetToggleButton();
-    ASSERT_TRUE(toggle->IsRealised());
-    LeftDown(toggle->GetSurface(), {1, 1});
+    ASSERT_TRUE(PressThroughRoot(toggle));
     LeftUp(toggle->GetSurface(), {1, 1});
     EXPECT_FALSE(branch->IsExpanded());
 }
@@ -115,8 +122,8 @@ TEST_F(TreeTest, TheToggleExpandsAndTheColoursReachOnlyTheRoot)
     ShowFrame();
     tree->RefreshTree();
     VornBranchToggleButton* toggle = branch->GetHeader()->GetToggleButton();
-    ASSERT_TRUE(toggle->IsRealised());
-    LeftDown(toggle->GetSurface(), {1, 1});
+    EXPECT_FALSE(toggle->IsRealised()) << "drawn by the root control until the pointer comes";
+    ASSERT_TRUE(PressThroughRoot(toggle)) << "the press reaches the header's toggle";
     EXPECT_FALSE(branch->IsExpanded()) << "the press only shows";
     LeftUp(toggle->GetSurface(), {1, 1});
     EXPECT_TRUE(branch->IsExpanded());
@@ -147,24 +154,69 @@ TEST_F(TreeTest, TheScrollBarShowsOnlyForTallContent)
     EXPECT_EQ(tree->GetTreeRoot()->GetRootControl()->GetDeferredOrigin().y, 340);
 }
 
-TEST_F(TreeTest, OnlyRowsNearTheViewHaveWindows)
+TEST_F(TreeTest, RowsInViewAreDrawnByTheRootWithoutWindows)
 {
     std::vector<TestRow*> rows;
     for (int i = 0; i < 1000; ++i)
         rows.push_back(Add(tree->GetTreeRoot(), "row " + std::to_string(i)));
     ShowFrame();
     tree->RefreshTree();
-    EXPECT_TRUE(rows[0]->IsRealised());
-    EXPECT_FALSE(rows[500]->IsRealised());
-    EXPECT_LT(tree->GetTreeRoot()->GetRootControl()->GetChildren().size(), 20u);
+    VornVUITreeRootControl* root = tree->GetTreeRoot()->GetRootControl();
+    EXPECT_TRUE(root->GetChildren().empty()) << "no row has a toolkit window";
     rows[500]->ChangeName("renamed");
     tree->GetScrollBar()->SetSliderVal(0.5, true); // position 15900: row 500 at 16000
-    ASSERT_TRUE(rows[500]->IsRealised());
-    EXPECT_EQ(rows[500]->GetSurface()->GetPosition(), wxPoint(rows[500]->GetPosX(), 100));
-    EXPECT_FALSE(rows[0]->IsRealised());
+    wxBitmap painted(root->GetClientSize(), 24);
+    {
+        wxMemoryDC dc(painted);
+        root->DrawWithDeferred(&dc); // what the root control's paint shows
+    }
+    const wxImage view = painted.ConvertToImage(), own = RenderToImage(rows[500]);
+    const wxPoint at(rows[500]->GetPosX(), 100);
+    const int w = std::min(own.GetWidth(), view.GetWidth() - at.x);
+    int same = 0;
+    for (int y = 0; y < own.GetHeight(); ++y)
+        for (int x = 0; x < w; ++x)
+            same += PixelStr(own, x, y) == PixelStr(view, at.x + x, at.y + y);
+    EXPECT_EQ(same, w * own.GetHeight()) << "the row renamed out of view is drawn in place";
+    EXPECT_FALSE(rows[500]->IsRealised());
+    Motion(root, at + wxPoint(2, 2), kNone);
+    ASSERT_TRUE(rows[500]->IsRealised()) << "the row under the pointer takes a window";
+    EXPECT_EQ(rows[500]->GetSurface()->GetPosition(), at);
+    tree->GetScrollBar()->SetSliderVal(0.0, true);
+    EXPECT_FALSE(rows[500]->IsRealised()) << "scrolled from under the pointer";
     EXPECT_EQ(rows[500]->GetRowName(), "renamed");
     auto* node = rows[500]->GetVUIControlNode();
     EXPECT_EQ(tree->GetTreeRoot()->GetNodeFromVornControlID(rows[500]->GetId()), node);
+}
+
+// A toggle lays out only what it moves; every row must still stand where a whole refresh puts it.
+TEST_F(TreeTest, ExpandAndCollapsePlaceEveryRowAsAWholeRefreshDoes)
+{
+    VornBranchNode* outer = AddBranchToEnd(tree, "outer");
+    VornBranchNode* inner = AddBranchToEnd(outer, "inner with a longer label");
+    for (int i = 0; i < 3; ++i) {
+        Add(outer, "o");
+        Add(inner, "i");
+        Add(tree->GetTreeRoot(), "below");
+    }
+    Add(AddBranchToEnd(tree, "last"), "l");
+    tree->RefreshTree();
+    const auto places = [&] {
+        std::string out = std::to_string(tree->GetTreeRoot()->GetHeight());
+        for (VornNode* node : tree->GetTreeRoot()->GetNodeList())
+            if (VornVUIControl* c = node->GetVornVUIControl()) {
+                const wxRect r = c->GetRect();
+                out += wxString::Format(" %d,%d,%d,%d,%d", r.x, r.y, r.width, r.height, c->IsVisible()).ToStdString();
+            }
+        return out;
+    };
+    for (const auto& [branch, expand] : std::vector<std::pair<VornBranchNode*, bool>>{
+             {outer, true}, {inner, true}, {inner, false}, {outer, false}, {outer, true}}) {
+        expand ? branch->Exp() : branch->Col();
+        const std::string toggled = places();
+        tree->RefreshTree();
+        EXPECT_EQ(toggled, places()) << branch->GetHeader()->GetRowName() << (expand ? " expanded" : " collapsed");
+    }
 }
 
 TEST_F(TreeTest, ScrollingThroughNestedRowsKeepsAViewsWorthOfWindows)
@@ -188,6 +240,7 @@ TEST_F(TreeTest, RowsReportNodeHintsButNeverTheirOwnChanges)
     TestRow* row = Add(tree->GetTreeRoot(), "value");
     auto* func = new TestRow(&assets, "func", true);
     AddToEnd(tree, func);
+    ASSERT_TRUE(func->Realise()); // a row makes its widgets when it is first seen
     const int id = row->GetVUIControlNode()->GetNodeID();
     RealValChanged changed(0.5);
     RealValChanging changing(0.25);

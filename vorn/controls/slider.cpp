@@ -207,7 +207,8 @@ bool VornSliderB::Create(wxColour background, wxColour line, int x, int y, int w
     m_line = line;
     m_background = background;
     SetupSlider(0, kRoundKnob, kRoundKnob, -1);
-    MakeLayers(width, height);
+    m_faceSize = wxSize(width, height);
+    m_layers.reset(); // drawn at the next paint: a slider that is never seen never draws them
     return ok;
 }
 
@@ -230,6 +231,8 @@ void VornSliderB::MakeLayers(int width, int height)
 
 void VornSliderB::OnDraw(wxDC* dc)
 {
+    if (!m_layers && m_faceSize.x > 0 && m_faceSize.y > 0)
+        MakeLayers(m_faceSize.x, m_faceSize.y);
     if (!m_layers || !m_layers->empty.IsOk())
         return;
     const int w = m_layers->empty.GetWidth(), h = m_layers->empty.GetHeight();

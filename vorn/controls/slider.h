@@ -132,6 +132,7 @@ private:
 
     wxColour m_line;
     wxColour m_background;
+    wxSize m_faceSize; // the layers' size, given at Create; they are drawn at the first paint
     std::unique_ptr<Layers> m_layers;
 };
 

@@ -1,5 +1,8 @@
 #include <vorn/controls/thumb_wheel.h>
 
+#include <map>
+#include <tuple>
+
 #include <vorn/controls/detail/face_cache.h>
 #include <vorn/util/raster.h>
 
@@ -22,6 +25,30 @@ struct VornThumbWheelControl::Face {
     detail::PatchCache positions;
 };
 
+// Wheels made from the same images, way and period share their faces: a tree of a thousand
+// wheel rows composes each texture position once, not once for every wheel it scrolls past.
+std::shared_ptr<VornThumbWheelControl::Face> VornThumbWheelControl::SharedFace(const BitmapA* frame,
+                                                                               const BitmapA* texture,
+                                                                               const BitmapA* mask, bool vertical,
+                                                                               int period)
+{
+    using Key = std::tuple<const BitmapA*, const BitmapA*, const BitmapA*, bool, int>;
+    static std::map<Key, std::weak_ptr<VornThumbWheelControl::Face>> faces;
+    for (auto it = faces.begin(); it != faces.end();) // forget faces no wheel holds any more
+        it = it->second.expired() ? faces.erase(it) : std::next(it);
+    std::weak_ptr<VornThumbWheelControl::Face>& slot = faces[Key(frame, texture, mask, vertical, period)];
+    if (auto face = slot.lock())
+        return face;
+    auto face = std::make_shared<VornThumbWheelControl::Face>();
+    const int w = Width(frame), h = Height(frame);
+    if (w > 0 && h > 0) {
+        face->buffer.Create(w, h);
+        face->positions.Reset(period / 10 + 1, w, h);
+    }
+    slot = face;
+    return face;
+}
+
 VornThumbWheelControl::VornThumbWheelControl() = default;
 VornThumbWheelControl::~VornThumbWheelControl() = default;
 
@@ -42,11 +69,7 @@ bool VornThumbWheelControl::Create(const BitmapA* frame, const BitmapA* texture,
     m_texture = texture;
     m_mask = mask;
     m_model.Reset(vertical, period);
-    m_face = std::make_unique<Face>();
-    if (w > 0 && h > 0) {
-        m_face->buffer.Create(w, h);
-        m_face->positions.Reset(m_model.GetPeriod() / 10 + 1, w, h);
-    }
+    m_face = SharedFace(frame, texture, mask, vertical, m_model.GetPeriod());
     return ok;
 }
 

@@ -61,12 +61,14 @@ protected:
 
 private:
     struct Face;
+    static std::shared_ptr<Face> SharedFace(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask,
+                                            bool vertical, int period);
 
     const BitmapA* m_frame = nullptr;
     const BitmapA* m_texture = nullptr;
     const BitmapA* m_mask = nullptr;
     ThumbWheelModel m_model;
-    std::unique_ptr<Face> m_face;
+    std::shared_ptr<Face> m_face;
 };
 
 } // namespace vorn

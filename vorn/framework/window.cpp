@@ -11,6 +11,7 @@
 #include <wx/sysopt.h>
 
 #include <vorn/framework/detail/surface.h>
+#include <vorn/util/detail/text_measure.h>
 #include <vorn/util/wx_colour.h>
 
 namespace vorn {
@@ -66,6 +67,8 @@ VornWindow::~VornWindow()
         GetSurface()->wxWindow::ReleaseMouse();
     Unrealise();
     if (m_deferred) {
+        if (VornWindow* host = GetHost(); host && host->m_pointerWindow == this)
+            host->m_pointerWindow = nullptr;
         if (auto* parent = dynamic_cast<VornWindow*>(m_parent)) {
             // Searched from the end: a parent deletes its children from the last one.
             auto& siblings = parent->m_deferredChildren;
@@ -352,7 +355,19 @@ void VornWindow::OnPaint(wxPaintEvent&)
 {
     wxPaintDC dc(GetSurface()); // a deferred window paints in its surface's paint event
     dc.SetDeviceOrigin(-m_surfaceOffset.x, -m_surfaceOffset.y);
-    OnDraw(&dc);
+    wxRect clip = GetSurface()->GetUpdateRegion().GetBox();
+    clip.Offset(m_surfaceOffset);
+    DrawWithDeferred(&dc, &clip);
+}
+
+void VornWindow::DrawWithDeferred(wxDC* dc, const wxRect* clip)
+{
+    OnDraw(dc);
+    if (m_deferredChildren.empty() || !PaintsThroughHost())
+        return;
+    const wxPoint origin = dc->GetDeviceOrigin();
+    DrawDeferred(*dc, origin, clip ? *clip : wxRect(0, 0, std::max(m_width, 0), std::max(m_height, 0)));
+    dc->SetDeviceOrigin(origin.x, origin.y);
 }
 
 void VornWindow::OnEraseBackground(wxEraseEvent&) {}
@@ -436,6 +451,7 @@ bool VornWindow::Realise()
     auto* parent = dynamic_cast<VornWindow*>(GetParent());
     if (!host || (parent && parent->m_deferred && !parent->m_surface))
         return false; // a parent's surface must lie below its children's
+    RunFirstRealise();
     // Surfaces are kept for reuse: moving a toolkit window is far cheaper than making one.
     // The toolkit draws a host's children in the order they were made, whatever Raise
     // says, so a window inside another takes only a surface made after its parent's.
@@ -458,6 +474,15 @@ bool VornWindow::Realise()
     CountRealised(1);
     ApplyToSurface();
     return true;
+}
+
+// The flag is set first: the hook may show or realise what it makes.
+void VornWindow::RunFirstRealise()
+{
+    if (m_firstRealiseDone)
+        return;
+    m_firstRealiseDone = true;
+    OnBeforeFirstRealise();
 }
 
 // The surface covers the part of the window inside the host's client area; a surface with
@@ -497,6 +522,163 @@ void VornWindow::CountRealised(int change)
             break;
         window->m_realisedBelow += change;
     }
+}
+
+// ---- Painting through the host ----
+
+void VornWindow::SetPaintDeferred(bool paint)
+{
+    m_paintDeferred = paint;
+    if (paint)
+        RepaintDeferred();
+}
+
+bool VornWindow::PaintsThroughHost() const
+{
+    const VornWindow* host = m_deferred ? GetHost() : this;
+    return host && host->m_paintDeferred;
+}
+
+// `origin` is where this window's corner lies on the device, `clip` the part to draw in this
+// window's coordinates. Children with surfaces draw themselves (and what lies in them) above.
+void VornWindow::DrawDeferred(wxDC& dc, const wxPoint& origin, const wxRect& clip) const
+{
+    const wxPoint shift = m_deferred ? wxPoint() : -m_deferredOrigin;
+    for (VornWindow* child : m_deferredChildren) {
+        if (child->m_surface || !child->wxWindowBase::IsShown() || child->m_width <= 0 || child->m_height <= 0)
+            continue;
+        const wxRect rect(child->m_x + shift.x, child->m_y + shift.y, child->m_width, child->m_height);
+        wxRect part = rect.Intersect(clip);
+        if (part.IsEmpty())
+            continue;
+        part.Offset(-rect.GetTopLeft());
+        child->RunFirstRealise(); // drawn here is seen as much as through a surface
+        const wxPoint corner = origin + rect.GetTopLeft();
+        dc.SetDeviceOrigin(corner.x, corner.y);
+        dc.DestroyClippingRegion();
+        dc.SetClippingRegion(part);
+        child->OnDraw(&dc);
+        if (!child->m_deferredChildren.empty())
+            child->DrawDeferred(dc, corner, part);
+    }
+    dc.DestroyClippingRegion();
+}
+
+VornWindow* VornWindow::DeepestAt(const wxPoint& point)
+{
+    const wxPoint shift = m_deferred ? wxPoint() : -m_deferredOrigin;
+    // From the last: a window made later is drawn above its older siblings.
+    for (auto it = m_deferredChildren.rbegin(); it != m_deferredChildren.rend(); ++it) {
+        VornWindow* child = *it;
+        const wxRect rect(child->m_x + shift.x, child->m_y + shift.y, child->m_width, child->m_height);
+        if (child->wxWindowBase::IsShown() && rect.Contains(point)) {
+            child->RunFirstRealise();
+            return child->DeepestAt(point - rect.GetTopLeft());
+        }
+    }
+    return this;
+}
+
+VornWindow* VornWindow::DeferredWindowAt(const wxPoint& point) const
+{
+    VornWindow* self = const_cast<VornWindow*>(this);
+    VornWindow* found = self->DeepestAt(point);
+    return found == self ? nullptr : found;
+}
+
+// A pointer event that reached this window's toolkit window (its own, or its surface) goes
+// to the deepest deferred window under it, which takes a surface for the events to come.
+bool VornWindow::RoutePointer(wxMouseEvent& event)
+{
+    if (m_mouseCaptive || event.Leaving() || ToolkitHasCapture())
+        return false; // a captive window hears the pointer everywhere; a leave is this window's
+    VornWindow* host = m_deferred ? GetHost() : this;
+    VornWindow* target = DeepestAt(event.GetPosition());
+    const bool entered = target != host->m_pointerWindow;
+    host->TakePointer(target == host ? nullptr : target);
+    if (target == this)
+        return false;
+    const wxPoint corner = target->GetRectInHost().GetTopLeft() -
+                           (m_deferred ? GetRectInHost().GetTopLeft() : m_deferredOrigin);
+    wxMouseEvent forwarded(event);
+    forwarded.SetEventObject(target);
+    forwarded.SetId(target->GetId());
+    forwarded.m_x -= corner.x;
+    forwarded.m_y -= corner.y;
+    if (entered && !event.Entering()) {
+        wxMouseEvent enter(forwarded);
+        enter.SetEventType(wxEVT_ENTER_WINDOW);
+        target->GetEventHandler()->ProcessEvent(enter);
+    }
+    target->GetEventHandler()->ProcessEvent(forwarded);
+    return true;
+}
+
+// The window the pointer left hears so (its surface goes, so the toolkit may not tell it);
+// the new one and its deferred parents take surfaces, parents first.
+void VornWindow::TakePointer(VornWindow* window)
+{
+    VornWindow* previous = m_pointerWindow;
+    if (window == previous && (!window || window->m_surface))
+        return;
+    m_pointerWindow = window;
+    bool inside = false; // the previous window holds the new one
+    for (VornWindow* w = window; w && w->m_deferred && !inside; w = static_cast<VornWindow*>(w->m_parent))
+        inside = w == previous;
+    if (previous && !inside && !previous->m_mouseCaptive) {
+        wxMouseEvent leave(wxEVT_LEAVE_WINDOW);
+        leave.SetEventObject(previous);
+        leave.SetId(previous->GetId());
+        previous->GetEventHandler()->ProcessEvent(leave);
+    }
+    if (window) {
+        std::vector<VornWindow*> chain;
+        for (VornWindow* w = window; w->m_deferred && !w->m_surface; w = static_cast<VornWindow*>(w->m_parent))
+            chain.push_back(w);
+        for (auto it = chain.rbegin(); it != chain.rend(); ++it)
+            (*it)->Realise();
+    }
+    KeepSurfaces();
+}
+
+// Unrealises every surface below this window but those of the pointer window, the captive
+// and the focused one and their parents; true when this window keeps its own.
+bool VornWindow::KeepSurfaces()
+{
+    bool keep = false;
+    if (m_realisedBelow > 0)
+        for (VornWindow* child : m_deferredChildren)
+            keep = child->KeepSurfaces() || keep;
+    if (!m_deferred || !m_surface)
+        return keep;
+    keep = keep || m_mouseCaptive || m_surface->HasCapture() || m_surface->HasFocus();
+    VornWindow* host = GetHost();
+    if (host->m_pointerWindow == this) {
+        // Scrolled from under the pointer: the next pointer event finds what lies there now.
+        wxRect view(host->GetClientSize());
+        view.Offset(host->m_deferredOrigin);
+        if (GetRectInHost().Intersects(view))
+            keep = true;
+        else if (!keep)
+            host->m_pointerWindow = nullptr;
+    }
+    if (!keep)
+        Unrealise();
+    return keep;
+}
+
+void VornWindow::RepaintDeferred()
+{
+    KeepSurfaces();
+    Refresh(false);
+}
+
+bool VornWindow::TryBefore(wxEvent& event)
+{
+    if (event.GetEventCategory() == wxEVT_CATEGORY_USER_INPUT && (m_paintDeferred || m_deferred))
+        if (auto* mouse = dynamic_cast<wxMouseEvent*>(&event); mouse && PaintsThroughHost() && RoutePointer(*mouse))
+            return true;
+    return wxWindow::TryBefore(event);
 }
 
 void VornWindow::SetDeferredOrigin(const wxPoint& origin)
@@ -593,6 +775,25 @@ void VornWindow::Refresh(bool eraseBackground, const wxRect* rect)
             part.Offset(-m_surfaceOffset);
         }
         m_surface->Refresh(eraseBackground, rect ? &part : nullptr);
+    } else if (wxWindowBase::IsShown() && PaintsThroughHost()) {
+        // Drawn by the nearest window above with a toolkit window: that one repaints our place.
+        wxRect part(0, 0, std::max(m_width, 0), std::max(m_height, 0));
+        if (rect)
+            part.Intersect(*rect);
+        const VornWindow* window = this;
+        for (; window->m_deferred && !window->m_surface; window = static_cast<VornWindow*>(window->m_parent)) {
+            if (!window->m_parent || !window->wxWindowBase::IsShown())
+                return;
+            part.Offset(window->m_x, window->m_y);
+        }
+        if (!window->m_deferred) {
+            if (!window->wxWindowBase::IsShown())
+                return;
+            part.Offset(-window->m_deferredOrigin);
+            part.Intersect(wxRect(window->GetClientSize()));
+        }
+        if (!part.IsEmpty())
+            const_cast<VornWindow*>(window)->Refresh(eraseBackground, &part);
     }
 }
 
@@ -649,40 +850,18 @@ bool VornWindow::SetBackgroundColour(const wxColour& colour)
     return changed;
 }
 
-namespace {
-// Measures text in a font without a toolkit window.
-// One context serves every call (a new one per call cost more than the measuring); its
-// font is switched only when another is asked for. Kept to the end: the toolkit is gone
-// before static objects are destroyed.
-struct FontMeasure {
-    wxBitmap bitmap{1, 1};
-    wxMemoryDC dc{bitmap};
-    wxFont font;
-};
-
-wxMemoryDC& MeasureWith(const wxFont& font)
-{
-    static FontMeasure* const measure = new FontMeasure;
-    if (!measure->font.IsOk() || measure->font != font) {
-        measure->dc.SetFont(font);
-        measure->font = font;
-    }
-    return measure->dc;
-}
-} // namespace
-
 int VornWindow::GetCharHeight() const
 {
     if (!m_deferred)
         return wxWindow::GetCharHeight();
-    return MeasureWith(GetFont()).GetCharHeight();
+    return detail::MeasuringContext(GetFont()).GetCharHeight();
 }
 
 int VornWindow::GetCharWidth() const
 {
     if (!m_deferred)
         return wxWindow::GetCharWidth();
-    return MeasureWith(GetFont()).GetCharWidth();
+    return detail::MeasuringContext(GetFont()).GetCharWidth();
 }
 
 void VornWindow::DoGetTextExtent(const wxString& string, int* x, int* y, int* descent, int* externalLeading,
@@ -693,7 +872,7 @@ void VornWindow::DoGetTextExtent(const wxString& string, int* x, int* y, int* de
         return;
     }
     wxCoord w = 0, h = 0, d = 0, e = 0;
-    MeasureWith(font && font->IsOk() ? *font : GetFont()).GetTextExtent(string, &w, &h, &d, &e);
+    detail::MeasuringContext(font && font->IsOk() ? *font : GetFont()).GetTextExtent(string, &w, &h, &d, &e);
     if (x)
         *x = w;
     if (y)

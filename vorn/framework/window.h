@@ -187,6 +187,30 @@ public:
     /// The deferred children, in the order they were made.
     const std::vector<VornWindow*>& GetDeferredChildren() const { return m_deferredChildren; }
 
+    // Painting through the host. A host may instead draw its deferred descendants in view
+    // itself, in its own paint (each window's OnDraw at its place, parents first, clipped to
+    // its parents and the view): a surface costs a toolkit window moved, mapped and exposed.
+    // Then only the deferred window under the pointer (with its deferred parents), the one
+    // holding the capture and the focused one keep surfaces; a pointer event on the host, or
+    // on a surface over a child without one, goes to the deepest deferred window under it,
+    // which takes a surface; a window without a surface repaints through the nearest toolkit
+    // window above it. RealiseInView still gives surfaces to whoever calls it.
+    /// Host: draws its deferred descendants itself (see above).
+    void SetPaintDeferred(bool paint);
+    /// True when this host draws its deferred descendants itself.
+    bool PaintsDeferred() const { return m_paintDeferred; }
+    /// Host: after its view moved or its content changed, gives back the surfaces no window
+    /// needs (see above) and repaints.
+    void RepaintDeferred();
+    /// Host: the deferred window the pointer was last routed to, or null.
+    VornWindow* GetPointerWindow() const { return m_pointerWindow; }
+    /// Draws through OnDraw and then, when painting through the host, the deferred windows
+    /// inside without surfaces of their own: all that this window's paint shows in `clip`
+    /// (its own coordinates; null: everywhere).
+    void DrawWithDeferred(wxDC* dc, const wxRect* clip = nullptr);
+    /// Host: the deepest shown deferred window at `point` (client coordinates), or null.
+    VornWindow* DeferredWindowAt(const wxPoint& point) const;
+
     // What a deferred window answers itself or passes to its surface.
     /// Repaints (through the surface when deferred; nothing while unrealised).
     void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
@@ -224,10 +248,16 @@ public:
     void OnCaptureLost(wxMouseCaptureLostEvent& event);
 
 protected:
+    /// A host that paints its deferred windows routes pointer events to them first.
+    bool TryBefore(wxEvent& event) override;
     /// Runs after Show(true) and Show(); does nothing here.
     virtual void OnShow() {}
     /// Runs after Show(false) and Hide(); does nothing here.
     virtual void OnHide() {}
+    /// Runs once, just before a deferred window is first realised: children that only a
+    /// window someone sees needs can be made here, and are realised in the same pass.
+    /// Does nothing here.
+    virtual void OnBeforeFirstRealise() {}
 
     /// Every move and resize, ours or the toolkit's, ends here: the stored geometry follows.
     void DoSetSize(int x, int y, int width, int height, int sizeFlags) override;
@@ -275,6 +305,13 @@ private:
     void PlaceSurfaces();
     void RealiseInView(const wxRect& view);
     void CountRealised(int change);
+    void RunFirstRealise();
+    bool PaintsThroughHost() const;
+    void DrawDeferred(wxDC& dc, const wxPoint& origin, const wxRect& clip) const;
+    bool RoutePointer(wxMouseEvent& event);
+    void TakePointer(VornWindow* window);
+    bool KeepSurfaces();
+    VornWindow* DeepestAt(const wxPoint& point);
 
     wxSize m_bestSize = wxDefaultSize;
     bool m_deferred = false;
@@ -285,6 +322,9 @@ private:
     wxPoint m_deferredOrigin;
     std::vector<VornWindow*> m_deferredChildren;
     int m_realisedBelow = 0; // surfaces of the deferred windows inside this one
+    bool m_firstRealiseDone = false;
+    bool m_paintDeferred = false;
+    VornWindow* m_pointerWindow = nullptr; // a painting host's: where the pointer was routed
     wxString m_deferredTip;
 
     wxDECLARE_EVENT_TABLE();

@@ -9,6 +9,7 @@
 #include <vorn/framework/hints.h>
 #include <vorn/text_lists/detail/text_input.h>
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/detail/text_measure.h>
 #include <vorn/util/diagnostics.h>
 
 namespace vorn {
@@ -28,12 +29,6 @@ std::string OneLine(std::string text)
 }
 
 } // namespace
-
-// A context over a one-pixel bitmap, with the box's font: measures as the buffer draws.
-struct VornEdit::Measurer {
-    wxBitmap bitmap{1, 1, 24};
-    wxMemoryDC dc{bitmap};
-};
 
 // clang-format off
 wxBEGIN_EVENT_TABLE(VornEdit, VornControl)
@@ -100,8 +95,8 @@ bool VornEdit::Create(const wxBitmap* background, VornEditInfo& info, int x, int
                       bool editable, int style, VornControlGroup* group, long windowStyle)
 {
     const bool hasBitmap = background && background->IsOk();
-    const int w = hasBitmap ? background->GetWidth() : info.x + info.width;
-    const int h = hasBitmap ? background->GetHeight() : info.y + info.height;
+    const wxSize size = SkinSize(background, info);
+    const int w = size.x, h = size.y;
     const bool ok = VornControl::Create(x, y, w, h, parent, id, group, wxWANTS_CHARS);
     // The right-aligned bit is taken from either argument; the style keeps only the rule.
     m_rightAligned = ((windowStyle | style) & kRightAligned) != 0;
@@ -124,23 +119,29 @@ bool VornEdit::Create(const wxBitmap* background, VornEditInfo& info, int x, int
     return ok;
 }
 
+wxSize VornEdit::SkinSize(const wxBitmap* background, const VornEditInfo& info)
+{
+    if (background && background->IsOk())
+        return background->GetSize();
+    return {info.x + info.width, info.y + info.height};
+}
+
+// Widths come from the context every box shares, with the box's font: as the buffer draws.
 void VornEdit::InitModel()
 {
-    m_measure = std::make_unique<Measurer>();
-    m_measure->dc.SetFont(GetFont());
     m_model.SetWidthFunction([this](const std::string& text) {
         wxCoord w = 0, h = 0;
-        m_measure->dc.GetTextExtent(wxString::FromUTF8(text), &w, &h);
+        detail::MeasuringContext(GetFont()).GetTextExtent(wxString::FromUTF8(text), &w, &h);
         return static_cast<int>(w);
     });
     m_model.SetMasked(m_style == kEditPassword);
+    m_modelReady = true;
 }
 
 bool VornEdit::SetFont(const wxFont& font)
 {
     const bool ok = VornControl::SetFont(font);
-    if (m_measure) {
-        m_measure->dc.SetFont(GetFont());
+    if (m_modelReady) {
         m_model.InvalidateWidths();
         m_model.KeepCaretVisible(m_textW);
     }

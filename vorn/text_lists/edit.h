@@ -69,6 +69,8 @@ public:
     virtual bool Create(const wxBitmap* background, VornEditInfo& info, int x, int y, wxWindow* parent, int id,
                         bool editable, int style, VornControlGroup* group, long windowStyle = 0);
     using VornControl::Create;
+    /// The size a skinned box takes: its skin bitmap's, else the text area's right and bottom edges.
+    static wxSize SkinSize(const wxBitmap* background, const VornEditInfo& info);
 
     /// Sets the text (formatted by the style); ignored while the box has the focus. With
     /// `send`, the text is committed to the group. Redraws at once.
@@ -179,8 +181,7 @@ private:
     bool m_rightAligned = false;
     bool m_modified = true;
     VornEditCallBack* m_callback = nullptr;
-    struct Measurer;
-    std::unique_ptr<Measurer> m_measure; // measures text as the buffer draws it
+    bool m_modelReady = false; // the model measures with the box's font
 
     wxDECLARE_EVENT_TABLE();
 };

@@ -81,7 +81,6 @@ bool ColumnEntry::CreateEntry(const wxRect& rect, VornWindow* cellArea, const Mo
     }
     if (!VornControl::Create(rect.x, rect.y, rect.width, rect.height, cellArea, wxID_ANY, nullptr))
         return false;
-    m_area = dynamic_cast<detail::MonsterCellArea*>(cellArea);
     SetBgColour(colours.background);
     OnCreated(group);
     Show();
@@ -104,14 +103,6 @@ void ColumnEntry::SetColours(const MonsterBoxColours& colours)
     m_colours = colours;
     SetBgColour(colours.background);
     Refresh(false);
-}
-
-void ColumnEntry::Refresh(bool eraseBackground, const wxRect* rect)
-{
-    if (IsRealised() || !m_area)
-        VornControl::Refresh(eraseBackground, rect);
-    else
-        m_area->RefreshCell(*this);
 }
 
 void ColumnEntry::OnDraw(wxDC* dc)
@@ -452,7 +443,6 @@ VornWindow* VornMonsterBox::GetCellArea() const { return m_cellArea; }
 
 void VornMonsterBox::DeleteCell(ColumnEntry* cell)
 {
-    m_cellArea->ForgetCell(cell);
     delete cell;
 }
 

@@ -118,15 +118,12 @@ public:
     void SetColours(const MonsterBoxColours& colours);
     /// Fills with the background or second colour and draws the right and bottom separators.
     void OnDraw(wxDC* dc) override;
-    /// Repaints the cell: through its surface, or the part of the cell area it covers.
-    void Refresh(bool eraseBackground = true, const wxRect* rect = nullptr) override;
 
 protected:
     /// Runs once after the window was made, with the table's group; does nothing here.
     virtual void OnCreated(VornControlGroup*) {}
 
     MonsterBoxColours m_colours; ///< The table's colours.
-    detail::MonsterCellArea* m_area = nullptr; ///< The table's cell area, once made there.
     bool m_flag = false;         ///< Highlighted.
     bool m_centred = false;      ///< Content centred.
 };

@@ -100,22 +100,29 @@ TreeEditStrip::TreeEditStrip(int count) : m_texts(static_cast<size_t>(std::max(c
 
 TreeEditStrip::~TreeEditStrip() = default;
 
-void TreeEditStrip::Create(AssetManager* assets, const char* skin, VornControl* row, int x, int rowHeight,
-                           bool editable, VornEdit::EDITSTYLE style)
+void TreeEditStrip::Measure(AssetManager* assets, const char* skin)
 {
-    if (m_created || !row)
+    if (m_measured)
         return;
+    m_skin = skin;
+    m_editSize = detail::TreeEditSkin(assets, skin).Size();
+    m_measured = true;
+}
+
+void TreeEditStrip::Create(AssetManager* assets, VornControl* row, int x, int rowHeight, bool editable,
+                           VornEdit::EDITSTYLE style)
+{
+    if (m_created || !m_measured || !row)
+        return;
+    detail::TreeEditSkin skin(assets, m_skin);
+    const int y = static_cast<int>(rowHeight * 0.5 - m_editSize.y * 0.5);
     for (size_t i = 0; i < m_texts.size(); ++i) {
         Entry entry;
         entry.group = std::make_unique<VornControlGroup>();
         entry.group->Register(row);
-        entry.edit = new VUITreeSubEditBox;
-        // The first box's width places the others; the box is placed once that is known.
-        detail::CreateTreeEdit(*entry.edit, assets, skin, 0, 0, row, editable, style, entry.group.get(),
-                               &entry.skin);
-        const int w = i == 0 ? entry.edit->GetWidth() : GetEditWidth();
-        entry.edit->SetPosition(x + static_cast<int>(i) * (w + kEditGap),
-                                static_cast<int>(rowHeight * 0.5 - entry.edit->GetHeight() * 0.5));
+        entry.edit = detail::CreateTreeEdit<VUITreeSubEditBox>(skin, x + static_cast<int>(i) * (m_editSize.x + kEditGap),
+                                                               y, row, editable, style, entry.group.get());
+        entry.skin = skin.picture;
         entry.edit->SetText(m_texts[i], false);
         entry.edit->Show(true);
         m_entries.push_back(std::move(entry));
@@ -127,8 +134,6 @@ VUITreeSubEditBox* TreeEditStrip::GetEdit(int i) const
 {
     return i >= 0 && i < static_cast<int>(m_entries.size()) ? m_entries[static_cast<size_t>(i)].edit : nullptr;
 }
-
-int TreeEditStrip::GetEditWidth() const { return m_entries.empty() ? 0 : m_entries.front().edit->GetWidth(); }
 
 void TreeEditStrip::SetText(int i, const std::string& text)
 {
@@ -194,17 +199,19 @@ bool VUITreeTextEdits::Create(wxWindow* parent, int id, VornControlGroup* group,
 {
     if (m_created)
         return false; // one window, one set of boxes
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    m_edits.Create(m_assets, StripSkin(m_edits.GetCount()), this, GetAllignmentPt() + kEditLeft, GetMaxHeight(),
-                   m_editable, m_numberType);
-    SetSize(GetMaxWidth(), GetMaxHeight()); // the window was made before the boxes fixed the width
-    return ok;
+    m_edits.Measure(m_assets, StripSkin(m_edits.GetCount())); // the row's width, before its window
+    return VUITreeControlBase::Create(parent, id, group, style);
+}
+
+void VUITreeTextEdits::OnCreateWidgets()
+{
+    m_edits.Create(m_assets, this, GetAllignmentPt() + kEditLeft, GetMaxHeight(), m_editable, m_numberType);
 }
 
 int VUITreeTextEdits::GetMaxWidth()
 {
     const int a = GetAllignmentPt();
-    if (!m_edits.IsCreated())
+    if (!m_edits.IsMeasured())
         return a + 50;
     return m_edits.GetCount() == 0 ? a + kEditLeft : a + 7 + StripWidth(m_edits);
 }
@@ -226,7 +233,7 @@ void VUITreeTextEdits::SetEditable(bool editable)
 
 void VUITreeTextEdits::ForceStyle(VornEdit::EDITSTYLE style)
 {
-    if (!m_edits.IsCreated())
+    if (!m_created)
         m_numberType = style;
 }
 
@@ -272,18 +279,22 @@ bool VUITreeExpandTextEdits::Create(wxWindow* parent, int id, VornControlGroup* 
 {
     if (m_created)
         return false; // one window, one set of widgets
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
+    m_edits.Measure(m_assets, StripSkin(m_count));
+    return VUITreeControlBase::Create(parent, id, group, style);
+}
+
+void VUITreeExpandTextEdits::OnCreateWidgets()
+{
     const int a = GetAllignmentPt(), h = GetMaxHeight();
-    m_edits.Create(m_assets, StripSkin(m_count), this, a + kEditLeft + kExpandShift, h, true, m_numberType);
+    m_edits.Create(m_assets, this, a + kEditLeft + kExpandShift, h, true, m_numberType);
 
     m_wheel = new VUITreeSubThumbWheel;
     detail::CreateTreeWheel(*m_wheel, m_assets, a + 4, static_cast<int>(h * 0.5), this, &m_valueGroup);
     SetWheelLimits(m_wheelMin, m_wheelMax, m_wheelStep);
     m_wheel->SetCurrentValue(static_cast<float>(m_uniform));
 
-    m_uniformEdit = new VUITreeSubEditBox;
-    detail::CreateTreeEdit(*m_uniformEdit, m_assets, vornskin::kTreeControlText, a + 23, 0, this, true, kEditReal,
-                           &m_valueGroup);
+    detail::TreeEditSkin skin(m_assets, vornskin::kTreeControlText);
+    m_uniformEdit = detail::CreateTreeEdit<VUITreeSubEditBox>(skin, a + 23, 0, this, true, kEditReal, &m_valueGroup);
     m_uniformEdit->SetText(TreeEditText(m_uniform, kEditReal), false);
 
     const VornwxBitmapCache* images = nullptr;
@@ -297,14 +308,12 @@ bool VUITreeExpandTextEdits::Create(wxWindow* parent, int id, VornControlGroup* 
     m_wheel->Show(!m_expanded);
     m_uniformEdit->Show(!m_expanded);
     m_valueGroup.Register(this);
-    SetSize(GetMaxWidth(), h); // the window was made before the boxes fixed the width
-    return ok;
 }
 
 int VUITreeExpandTextEdits::GetMaxWidth()
 {
     const int a = GetAllignmentPt();
-    return m_edits.IsCreated() ? a + 7 + StripWidth(m_edits) + kExpandShift : a + 50;
+    return m_edits.IsMeasured() ? a + 7 + StripWidth(m_edits) + kExpandShift : a + 50;
 }
 
 // The wheel and the single box write every component as they change (a turning wheel

@@ -56,9 +56,14 @@ public:
     /// The boxes go with their parent window.
     ~TreeEditStrip();
 
-    /// Makes the boxes on `row` from the skin `skin`: box i at x + i × (box width + 8),
+    /// Takes the box size from the skin `skin`, so the strip's width is known before the
+    /// boxes exist. Runs once.
+    void Measure(AssetManager* assets, const char* skin);
+    /// True once Measure has run.
+    bool IsMeasured() const { return m_measured; }
+    /// Makes the boxes on `row` from the measured skin: box i at x + i × (box width + 8),
     /// centred in a row `rowHeight` high. The texts set before show in them. Runs once.
-    void Create(AssetManager* assets, const char* skin, VornControl* row, int x, int rowHeight, bool editable,
+    void Create(AssetManager* assets, VornControl* row, int x, int rowHeight, bool editable,
                 VornEdit::EDITSTYLE style);
     /// The number of boxes.
     int GetCount() const { return static_cast<int>(m_texts.size()); }
@@ -68,8 +73,8 @@ public:
     VUITreeSubEditBox* GetEdit(int i) const;
     /// Box i and its group (i must lie in range, after Create).
     const Entry& GetEntry(int i) const { return m_entries[static_cast<size_t>(i)]; }
-    /// The width of one box, from its skin (0 before Create or without a skin).
-    int GetEditWidth() const;
+    /// The width of one box, from its skin (0 before Measure).
+    int GetEditWidth() const { return m_editSize.x; }
     /// Sets the text of box i without notification (ignored out of range).
     void SetText(int i, const std::string& text);
     /// The text of box i ("" out of range).
@@ -88,6 +93,9 @@ public:
 private:
     std::vector<Entry> m_entries;
     std::vector<std::string> m_texts; // the last texts set, shown by the boxes once made
+    const char* m_skin = nullptr;     // set by Measure
+    wxSize m_editSize{0, 0};
+    bool m_measured = false;
     bool m_created = false;
 };
 
@@ -106,8 +114,8 @@ public:
     /// A row of type `type`: one box per component, styled by the type.
     VUITreeTextEdits(AssetManager* assets, std::string name, bool functionButton, PTYPE type);
 
-    /// The row base's Create, then the edit boxes ("vui_tree_textedit.sts" for one box,
-    /// else "vui_tree_ntextedit.sts").
+    /// Takes the box size from the skin ("vui_tree_textedit.sts" for one box, else
+    /// "vui_tree_ntextedit.sts"), then the row base's Create; the boxes follow with the widgets.
     bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
     using VUITreeControlBase::Create;
     /// A + 50 before Create; afterwards A + 7 + n × (box width + 8), or A + 15 without boxes.
@@ -166,6 +174,9 @@ public:
     void GetValue(std::string& value) override;
 
 protected:
+    /// The edit boxes, showing the texts set so far.
+    void OnCreateWidgets() override;
+
     bool m_editable = true;              ///< Boxes take typing.
     VornEdit::EDITSTYLE m_numberType;    ///< The boxes' number style.
     PTYPE m_type;                        ///< The value type.
@@ -188,7 +199,8 @@ public:
     /// A row of PTYPE_VEC2D, PTYPE_VEC3D or PTYPE_VEC4D (any other type has no boxes).
     VUITreeExpandTextEdits(AssetManager* assets, std::string name, bool functionButton, PTYPE type);
 
-    /// The row base's Create, the boxes, the wheel and single box, the expand button.
+    /// Takes the box size from the skin, then the row base's Create; the boxes, the wheel
+    /// and single box and the expand button follow with the widgets.
     bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
     using VUITreeControlBase::Create;
     /// A + 50 before Create; afterwards A + 7 + n × (box width + 8) + 8.
@@ -207,11 +219,11 @@ public:
     void SetWheelLimits(double min, double max, double step);
     /// The per-component boxes.
     const TreeEditStrip& GetEdits() const { return m_edits; }
-    /// The wheel, or null before Create.
+    /// The wheel, or null until the widgets are made.
     VUITreeSubThumbWheel* GetWheel() const { return m_wheel; }
-    /// The single box of the uniform mode, or null before Create.
+    /// The single box of the uniform mode, or null until the widgets are made.
     VUITreeSubEditBox* GetUniformEdit() const { return m_uniformEdit; }
-    /// The expand button, or null before Create.
+    /// The expand button, or null until the widgets are made.
     VornPushButton* GetExpandButton() const { return m_expandButton; }
 
     /// Boxes 0-1 with "%.6f".
@@ -228,6 +240,8 @@ public:
     void GetValue(Vec4d& value) override;
 
 protected:
+    /// The boxes, the wheel and single box, the expand button; then the row joins its value group.
+    void OnCreateWidgets() override;
     /// Writes the components (as many as there are boxes) and shows the first as the uniform value.
     void SetComponents(const std::vector<double>& values);
     /// Stores `value` as the uniform value and shows it in the wheel and single box.

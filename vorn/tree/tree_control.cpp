@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include <wx/dcmemory.h>
+#include <wx/region.h>
 
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
@@ -14,10 +15,6 @@
 namespace vorn {
 
 namespace {
-// Rows within this many pixels of the view get windows too, so a small scroll shows
-// rows that are already drawn.
-constexpr int kRealiseMargin = 64;
-
 void FillWithColour(wxDC& dc, const Color& colour, int x, int y, int w, int h)
 {
     const wxColour c = CtoWxC(colour);
@@ -174,12 +171,17 @@ void VornMainVUITreeControl::Update()
     view->ScrollContentTo(view->GetDeferredOrigin().y + d);
 }
 
+// Only the strips the root control and the scroll bar leave uncovered: GTK paints this
+// window under its children whenever they repaint, at every scroll step.
 void VornMainVUITreeControl::OnDraw(wxDC* dc)
 {
-    const wxColour c = CtoWxC(m_backgroundCol);
-    dc->SetBackground(wxBrush(c, wxBRUSHSTYLE_SOLID));
-    dc->Clear();
-    FillWithColour(*dc, m_backgroundCol, 0, 0, GetWidth(), GetHeight());
+    wxRegion uncovered(0, 0, GetWidth(), GetHeight());
+    if (m_root && m_root->GetRootControl())
+        uncovered.Subtract(m_root->GetRootControl()->GetRect());
+    if (m_scrollBar && m_scrollBar->IsShown())
+        uncovered.Subtract(m_scrollBar->GetRect());
+    for (wxRegionIterator strip(uncovered); strip; ++strip)
+        FillWithColour(*dc, m_backgroundCol, strip.GetX(), strip.GetY(), strip.GetW(), strip.GetH());
 }
 
 void VornTreeRootScrollControl::OnSliderChange()
@@ -214,7 +216,7 @@ void VornVUITreeRootControl::OnDraw(wxDC* dc) { FillWithColour(*dc, m_background
 void VornVUITreeRootControl::ScrollContentTo(int y)
 {
     SetDeferredOrigin(wxPoint(0, y));
-    RealiseInView(kRealiseMargin);
+    RepaintDeferred();
 }
 
 // ---- VornVUIBranchControl -------------------------------------------------------------
@@ -363,7 +365,7 @@ void VornBranchToggleButton::OnMouseButton()
     else
         node->OnCollapse();
     if (VornTreeRootNode* root = node->GetRoot())
-        root->Refresh();
+        root->RefreshBranch(node);
     Refresh(false);
 }
 

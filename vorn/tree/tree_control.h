@@ -5,8 +5,8 @@
 //
 // The root control is as tall as the view, not as the content: rows are windows made on
 // demand (VornWindow's realisation on demand), kept at their content positions, and the
-// view scrolls by moving the root control's deferred origin; only the rows near the view
-// have toolkit windows. So a tree of thousands of rows costs a view's worth of windows.
+// view scrolls by moving the root control's deferred origin; the root control draws the
+// rows in view itself, and only the row under the pointer gets a toolkit window. So a tree of thousands of rows costs a view's worth of windows.
 #include <string>
 
 #include <wx/bitmap.h>
@@ -115,8 +115,8 @@ public:
     int GetMaxHeight() override;
     /// Fills the window with the background colour.
     void OnDraw(wxDC* dc) override;
-    /// Shows the content from `y` down (the deferred origin) and makes windows for the
-    /// rows in and near the view; the others lose theirs.
+    /// Shows the content from `y` down (the deferred origin) and repaints; the rows are
+    /// drawn here, only the row under the pointer (or holding it, or the focus) keeps a window.
     void ScrollContentTo(int y);
 
 protected:

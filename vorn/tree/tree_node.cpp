@@ -77,6 +77,48 @@ TreeRowMetrics VornTreeNode::GetMetrics()
     return m_metrics;
 }
 
+void VornTreeNode::InvalidateMetricsUp()
+{
+    for (VornNode* node = this; node; node = node->GetParent())
+        if (auto* list = dynamic_cast<VornTreeNode*>(node))
+            list->m_metricsGeneration = 0; // no root generation is 0
+}
+
+// Expanding or collapsing changes heights and widths, never an alignment point (a header's
+// is its label's), so the children above the changed one keep their places and those
+// below only move down or up; a moved branch takes its subtree along.
+void VornTreeNode::RefreshAlong(std::vector<VornLeafNode*>& path)
+{
+    VornLeafNode* next = path.back();
+    path.pop_back();
+    const std::vector<TreeRowMetrics> rows = ChildMetrics(); // a copy, as in SetDisplay
+    m_rect.right = m_rect.left + m_metrics.width;
+    m_rect.bottom = m_rect.top + m_metrics.height;
+    bool below = false;
+    int y = 0;
+    for (size_t i = 0; i < rows.size(); ++i) {
+        VornLeafNode* child = m_children[i];
+        const int x = TreeRowLeft(m_rect.left, m_metrics.alignment, rows[i].alignment);
+        TreeDisplayRect r;
+        r.Set(x, m_rect.top + y, x + rows[i].width, m_rect.top + y + rows[i].height);
+        y += rows[i].height;
+        auto* branch = dynamic_cast<VornBranchNode*>(child);
+        if (child == next && path.empty()) {
+            child->SetDisplay(r.left, r.top, r.right, r.bottom); // the changed branch, all of it
+            child->Refresh();
+        } else if (child == next && branch) {
+            branch->PlaceHeader(r);
+            branch->GetTree()->RefreshAlong(path);
+        } else if (below && branch) {
+            branch->PlaceHeader(r);
+        } else if (below) {
+            child->SetDisplay(r.left, r.top, r.right, r.bottom);
+            child->Refresh();
+        }
+        below = below || child == next;
+    }
+}
+
 void VornTreeNode::LayoutChanged()
 {
     if (VornTreeRootNode* root = GetRoot())
@@ -261,15 +303,52 @@ void VornTreeRootNode::Refresh()
 {
     InvalidateLayout();
     SetDisplay(m_rootRect.left, m_rootRect.top, m_rootRect.right, m_rootRect.bottom);
-    VornVUITreeRootControl* control = m_rootControl;
-    if (!control->GetParent()) // no window yet: the layout is all there is to do
+    if (m_rootControl->GetParent()) // no window yet: the layout is all there is to do
+        ApplyToWindows(nullptr);
+}
+
+// Only when the windows show the latest layout but for this branch: anything else pending
+// (rows added or removed, a gap changed) needs the whole walk. A row that changed its size
+// says so by refreshing the root, as ever.
+void VornTreeRootNode::RefreshBranch(VornBranchNode* branch)
+{
+    std::vector<VornLeafNode*> path;
+    for (VornLeafNode* node = branch; node && node->OnTree();) {
+        path.push_back(node);
+        VornNode* list = node->GetParent();
+        if (list == this)
+            break;
+        node = list ? dynamic_cast<VornLeafNode*>(list->GetParent()) : nullptr;
+        if (!node)
+            path.clear();
+    }
+    const bool onTree = !path.empty() && path.back()->GetParent() == this;
+    if (!onTree || m_appliedGeneration != m_layoutGeneration || !m_rootControl->GetParent()) {
+        Refresh();
         return;
+    }
+    ApplyToWindows(&path);
+}
+
+// The rows the layout moved (all of them, or those along `path`) take their places while
+// the root control is hidden, then the view is scrolled anew.
+void VornTreeRootNode::ApplyToWindows(std::vector<VornLeafNode*>* path)
+{
+    const unsigned long laidOut = m_layoutGeneration;
+    VornVUITreeRootControl* control = m_rootControl;
     control->Show(m_visible);
     control->SetPosition(m_rootRect.left, m_rootRect.top);
     control->SetSize(m_rootRect.right - m_rootRect.left, m_rootRect.bottom - m_rootRect.top);
     const bool shown = control->IsVisible();
     control->Hide();
-    VornTreeNode::Refresh();
+    if (path)
+        RefreshAlong(*path);
+    else
+        VornTreeNode::Refresh();
+    // From the first layout on, the root control draws the rows in view itself, without a
+    // toolkit window each (before it, they all stand at the corner).
+    if (!control->PaintsDeferred())
+        control->SetPaintDeferred(true);
     // The rows stand at their layout positions again: the view starts from the top.
     control->ScrollContentTo(0);
     if (m_treeControl) {
@@ -278,6 +357,7 @@ void VornTreeRootNode::Refresh()
     }
     if (shown)
         control->Show();
+    m_appliedGeneration = laidOut;
 }
 
 void VornTreeRootNode::SetTreeControl(VornMainVUITreeControl* control)
@@ -475,13 +555,19 @@ VornVUIControl* VornBranchNode::GetVornVUIControl() { return m_header; }
 
 void VornBranchNode::Refresh()
 {
-    if (m_header) {
-        m_header->Show(m_visible);
-        PlaceControl(m_header, m_rect);
-        m_header->Refresh(false);
-    }
+    PlaceHeader(m_rect);
     if (m_subtree)
         m_subtree->Refresh();
+}
+
+void VornBranchNode::PlaceHeader(const TreeDisplayRect& rect)
+{
+    m_rect = rect;
+    if (!m_header)
+        return;
+    m_header->Show(m_visible);
+    PlaceControl(m_header, m_rect);
+    m_header->Refresh(false);
 }
 
 void VornBranchNode::MoveToggle(int dy)
@@ -501,7 +587,10 @@ void VornBranchNode::SetExpandedVal(bool expanded)
     if (m_subtree)
         m_subtree->SetVisible(expanded);
     m_expanded = expanded;
-    if (VornTreeRootNode* root = GetRoot())
+    // Only the lists above this branch change their numbers.
+    if (auto* list = dynamic_cast<VornTreeNode*>(m_parent))
+        list->InvalidateMetricsUp();
+    else if (VornTreeRootNode* root = GetRoot())
         root->InvalidateLayout();
 }
 
@@ -532,7 +621,7 @@ void VornBranchNode::SetExpandedByUser(bool expanded)
     else
         OnCollapse();
     if (VornTreeRootNode* root = GetRoot())
-        root->Refresh();
+        root->RefreshBranch(this);
 }
 
 void VornBranchNode::SetNull(bool null)

@@ -24,6 +24,7 @@ class VornVUIBranchControl;
 class VornVUITreeRootControl;
 class VornMainVUITreeControl;
 class VornTreeRootNode;
+class VornBranchNode;
 class VornListBox;
 
 /// Where a child sits in its list.
@@ -157,6 +158,9 @@ public:
     bool SwapAtPos(VornLeafNode* node, VornLeafNode*& old, int pos);
     /// Puts `node` where `old` is; `old` leaves the tree (hidden, not deleted).
     bool Exchange(VornLeafNode* node, VornLeafNode* old);
+    /// Forgets the metrics this list and the lists above it keep: all that a change inside
+    /// one of its children (a branch expanded or collapsed) can change.
+    void InvalidateMetricsUp();
 
 protected:
     /// Deletes every child and empties the list.
@@ -170,6 +174,10 @@ protected:
 
     /// Tells the root that the layout's numbers may have changed.
     void LayoutChanged();
+    /// Lays out and applies again what a change inside one child moves: `path` leads from
+    /// that change (its front, a branch expanded or collapsed) up to one of this list's
+    /// children (its back); it is used up.
+    void RefreshAlong(std::vector<VornLeafNode*>& path);
 
     std::vector<VornLeafNode*> m_children; ///< The children, owned.
     TreeDisplayRect m_rect; ///< Display rectangle.
@@ -205,6 +213,10 @@ public:
     VornVUIControl* GetVornVUIControl() override;
     /// Re-lays out the whole tree, applies it to the windows and re-scrolls the view.
     void Refresh() override;
+    /// After `branch` was expanded or collapsed: the same as Refresh, but it lays out and
+    /// applies only what that changed (the branch and its subtree, the branches around it,
+    /// the rows below it); a whole Refresh when the layout had other changes pending.
+    void RefreshBranch(VornBranchNode* branch);
 
     /// Stores the tree control and gives the root control its colours.
     void SetTreeControl(VornMainVUITreeControl* control);
@@ -253,6 +265,8 @@ private:
     AssetManager* m_assets = nullptr;
     VornMainVUITreeControl* m_treeControl = nullptr;
     unsigned long m_layoutGeneration = 0;
+    unsigned long m_appliedGeneration = 0; // the layout the windows show
+    void ApplyToWindows(std::vector<VornLeafNode*>* path);
 };
 
 /// A node that owns one row control.
@@ -310,6 +324,9 @@ public:
     VornVUIControl* GetVornVUIControl() override;
     /// Places the header, then refreshes the subtree.
     void Refresh() override;
+    /// Stores the rectangle and places the header there, leaving the subtree as it is (its
+    /// rows lie in the header's coordinates, so they move with it).
+    void PlaceHeader(const TreeDisplayRect& rect);
     /// Moves the toggle button down by the expansion gap.
     virtual void OnExpand();
     /// Moves the toggle button up by the expansion gap.

@@ -11,6 +11,7 @@
 #include <vorn/controls/button.h>
 #include <vorn/tree/tree_node.h>
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/detail/text_measure.h>
 #include <vorn/util/raster.h>
 #include <vorn/util/wx_colour.h>
 #include <vorn/util/wx_image_filter.h>
@@ -46,9 +47,25 @@ VUITreeControlBase::VUITreeControlBase(AssetManager* assets, std::string name, b
 
 VUITreeControlBase::~VUITreeControlBase() { delete m_funcButton; }
 
+// A tree makes its rows on demand, thousands of them, and shows a few: a row's widgets cost
+// more than the row, so a deferred row makes them just before it is first realised, in the
+// realising pass that then realises them too. Once made they are kept (giving them back on
+// unrealise would cost the making again at every scroll). Until then the row answers from
+// the values it holds. A row with a toolkit window of its own makes them here.
 bool VUITreeControlBase::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
 {
     const bool ok = VornVUIControl::Create(parent, id, group, style);
+    m_created = true;
+    if (!IsDeferred())
+        CreateWidgets();
+    return ok;
+}
+
+void VUITreeControlBase::CreateWidgets()
+{
+    if (!m_created || m_widgetsMade)
+        return;
+    m_widgetsMade = true;
     if (m_hasFuncButton && m_assets && !m_funcButton) {
         VornListBoxInfo info;
         m_assets->LoadListBoxCached(vornskin::kTreeFunctionListButton, info);
@@ -62,38 +79,36 @@ bool VUITreeControlBase::Create(wxWindow* parent, int id, VornControlGroup* grou
         m_funcButton->SetDisplayCallback(this);
         m_funcButton->Show(true);
     }
-    m_created = true;
-    return ok;
+    OnCreateWidgets();
 }
 
 namespace {
 // Label extents by font and text. A tree of thousands of rows measures thousands of labels,
-// most of them repeated (every object has its "Position"), and a memory context is dearer
-// than the measuring itself, so one context serves them all. Extents do not depend on the
-// bitmap a context holds, so a 1 x 1 one does. The table is emptied when it grows large.
+// most of them repeated (every object has its "Position"), so they are kept, by font, and
+// looked up without copying the text. The table is emptied when it grows large.
 wxSize MeasureLabel(const wxFont& font, const std::string& text)
 {
-    struct Measurer {
-        wxBitmap scratch{1, 1, 24};
-        wxMemoryDC dc{scratch};
-        wxFont font;
-        wxString fontKey;
-        std::map<std::pair<wxString, std::string>, wxSize> known;
+    using Extents = std::map<std::string, wxSize, std::less<>>;
+    struct Known {
+        std::map<wxString, Extents> byFont;
+        wxFont font;                // the font last asked for
+        Extents* extents = nullptr; // and its table
     };
-    static Measurer* const m = new Measurer; // kept to the end: the toolkit is gone before statics are
-    if (!m->font.IsOk() || m->font != font) {
-        m->dc.SetFont(font);
-        m->font = font;
-        m->fontKey = font.IsOk() ? font.GetNativeFontInfoDesc() : wxString();
+    static Known* const known = new Known; // kept to the end: the toolkit is gone before statics are
+    if (!known->extents || !known->font.IsOk() || known->font != font) {
+        if (known->byFont.size() >= 64)
+            known->byFont.clear();
+        known->extents = &known->byFont[font.IsOk() ? font.GetNativeFontInfoDesc() : wxString()];
+        known->font = font;
     }
-    auto key = std::make_pair(m->fontKey, text);
-    const auto it = m->known.find(key);
-    if (it != m->known.end())
+    Extents& extents = *known->extents;
+    const auto it = extents.find(text);
+    if (it != extents.end())
         return it->second;
-    if (m->known.size() >= 4096)
-        m->known.clear();
-    const wxSize size = m->dc.GetTextExtent(wxString::FromUTF8(text));
-    m->known.emplace(std::move(key), size);
+    if (extents.size() >= 4096)
+        extents.clear();
+    const wxSize size = detail::MeasuringContext(font).GetTextExtent(wxString::FromUTF8(text));
+    extents.emplace(text, size);
     return size;
 }
 } // namespace

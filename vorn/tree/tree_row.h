@@ -86,7 +86,8 @@ public:
     /// Deletes the function button.
     ~VUITreeControlBase() override;
 
-    /// Makes the window (and the function button when asked for).
+    /// Makes the window; the widgets follow at once, or, when the row is made on demand,
+    /// just before its first realisation.
     bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
     using VornVUIControl::Create;
     /// Label width + 20.
@@ -118,8 +119,16 @@ public:
     VornControlGroupValue* GetValueGroup() { return &m_valueGroup; }
     /// The owning node's id, -1 without one.
     int GetNodeIdOrNone() const;
+    /// True once the row's widgets (function button and embedded widgets) exist.
+    bool HasWidgets() const { return m_widgetsMade; }
 
 protected:
+    /// Makes the function button, then runs OnCreateWidgets; once, and only after Create.
+    void CreateWidgets();
+    /// Subclasses make their embedded widgets here, showing the value the row holds now.
+    virtual void OnCreateWidgets() {}
+    /// A row made without a toolkit window makes its widgets now (see Create).
+    void OnBeforeFirstRealise() override { CreateWidgets(); }
     /// Measures the label with the label font.
     void SetNameTextSizes();
     /// Draws the row picture (shared by rows of one size and look) and the label at (0, 0) of `dc`.
@@ -137,6 +146,7 @@ protected:
     AssetManager* m_assets = nullptr;        ///< The asset manager (not owned).
     VornControlGroupValue m_valueGroup;      ///< The embedded widgets' group.
     bool m_created = false;                  ///< Create has run.
+    bool m_widgetsMade = false;              ///< CreateWidgets has run.
 };
 
 /// One stored value behind a value interface: the setter stores, the getter returns it.

@@ -72,24 +72,13 @@ void SendReal(VornControlGroupValue& group, VornControl* row, double v)
     group.Update(0, row, &hint);
 }
 
-// The tree's edit skin; a missing skin leaves a box of no size that still holds its text.
-struct EditSkin {
-    explicit EditSkin(AssetManager* assets)
-    {
-        if (assets)
-            assets->LoadEditWidgetCached(vornskin::kTreeControlText, picture, info);
-    }
-    int Height() const { return picture && picture->IsOk() ? picture->GetHeight() : info.y + info.height; }
-
-    const wxBitmap* picture = nullptr;
-    VornEditInfo info;
-};
-
+// Makes a box of type Box from the tree's control-text skin and shows it.
 template <class Box>
-Box* MakeEditBox(EditSkin& skin, wxWindow* row, int x, int y, bool editable, int style, VornControlGroup* group)
+Box* MakeEditBox(AssetManager* assets, wxWindow* row, int x, int y, bool editable, int style,
+                 VornControlGroup* group)
 {
-    auto* box = new Box;
-    box->Create(skin.picture, skin.info, x, y, row, -1, editable, style, group, 0);
+    detail::TreeEditSkin skin(assets, vornskin::kTreeControlText);
+    auto* box = detail::CreateTreeEdit<Box>(skin, x, y, row, editable, style, group);
     box->Show(true);
     return box;
 }
@@ -107,26 +96,20 @@ VUITreeSlider::VUITreeSlider(AssetManager* assets, std::string name, bool functi
 }
 
 // The widgets show the value the row holds now: the initial one, or what the host set
-// before the row was created.
-bool VUITreeSlider::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
+// since.
+void VUITreeSlider::OnCreateWidgets()
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    if (m_slider)
-        return ok;
     const int a = GetAllignmentPt(), h = GetMaxHeight();
     m_slider = new VUITreeSubSlider;
     m_slider->Create(CtoWxC(m_backgroundCol), CtoWxC(m_lineCol), a + 4, static_cast<int>(h * 0.5), 120, 12, this,
                      -1, &m_valueGroup, 0);
     m_slider->SetValue(Fraction(m_value, m_min, m_range), false);
-    EditSkin skin(m_assets);
-    m_editImage = skin.picture;
     const int editStyle = m_real ? kEditReal : kEditInteger;
-    m_edit = MakeEditBox<ScaleEditBox>(skin, this, a + 15, 0, true, editStyle, &m_valueGroup);
+    m_edit = MakeEditBox<ScaleEditBox>(m_assets, this, a + 15, 0, true, editStyle, &m_valueGroup);
     m_edit->SetRange(m_min, m_max);
     m_edit->SetText(TreeEditText(m_value, editStyle), false);
     m_slider->Show(true);
     m_valueGroup.Register(this);
-    return ok;
 }
 
 void VUITreeSlider::SetVal(double v, bool, int)
@@ -149,46 +132,43 @@ VUITreeThumbWheel::VUITreeThumbWheel(AssetManager* assets, std::string name, boo
 {
 }
 
+// The width the widgets will take is known from their skins before they exist, so the
+// row's width never changes when they appear.
 bool VUITreeThumbWheel::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    if (m_wheel)
-        return ok;
-    const BitmapA *frame = nullptr, *texture = nullptr, *mask = nullptr;
-    if (m_assets) {
-        m_assets->LoadImageCached(vornskin::kTreeWheelFrame, frame);
-        m_assets->LoadImageCached(vornskin::kTreeWheelTexture, texture);
-        m_assets->LoadImageCached(vornskin::kTreeWheelMask, mask);
+    if (m_widgetWidth < 0) {
+        const detail::TreeEditSkin skin(m_assets, vornskin::kTreeControlText);
+        m_widgetWidth = std::max(detail::TreeWheelWidth(m_assets), skin.Size().x);
     }
+    return VUITreeControlBase::Create(parent, id, group, style);
+}
+
+void VUITreeThumbWheel::OnCreateWidgets()
+{
     const int a = GetAllignmentPt(), h = GetMaxHeight();
     m_wheel = new VUITreeSubThumbWheel;
-    m_wheel->Create(frame, texture, mask, a + 4, static_cast<int>(h * 0.5), false, vornskin::kTreeWheelPeriodPixels,
-                    this, -1, &m_valueGroup, 0);
+    detail::CreateTreeWheel(*m_wheel, m_assets, a + 4, static_cast<int>(h * 0.5), this, &m_valueGroup);
     m_wheel->SetMaxValue(ToFloat(m_max));
     m_wheel->SetMinValue(ToFloat(m_min));
     m_wheel->SetCurrentValue(ToFloat(m_value)); // the held value, as the slider row does
     m_wheel->SetStepAmount(ToFloat(m_step));
-    EditSkin skin(m_assets);
     const int editStyle = m_real ? kEditReal : kEditInteger;
-    m_edit = MakeEditBox<VUITreeSubEditBox>(skin, this, a + 15, 0, true, editStyle, &m_valueGroup);
-    m_edit->SetText(TreeEditText(m_value, editStyle), false);
+    m_edit = MakeEditBox<VUITreeSubEditBox>(m_assets, this, a + 15, 0, true, editStyle, &m_valueGroup);
+    m_edit->SetText(TreeEditText(m_value, m_resetText ? kEditReal : editStyle), false);
     m_wheel->Show(true);
     m_valueGroup.Register(this);
-    SetSize(GetMaxWidth(), GetMaxHeight()); // the window was made before its widgets gave it a width
-    return ok;
 }
 
 int VUITreeThumbWheel::GetMaxWidth()
 {
-    if (!m_wheel || !m_edit)
-        return GetAllignmentPt() + 153;
-    return GetAllignmentPt() + 3 + std::max(m_wheel->GetWidth(), m_edit->GetWidth());
+    return GetAllignmentPt() + (m_widgetWidth < 0 ? 153 : 3 + m_widgetWidth);
 }
 
 void VUITreeThumbWheel::SetVal(double v, bool, int)
 {
     SendReal(m_valueGroup, this, v);
     m_value = v;
+    m_resetText = false;
 }
 
 // The row keeps the new numbers too, so that what it reports matches what it shows.
@@ -197,6 +177,7 @@ void VUITreeThumbWheel::ResetVals(double min, double max, double value)
     m_min = min;
     m_max = max;
     m_value = value;
+    m_resetText = true;
     if (m_wheel) {
         m_wheel->SetCurrentValue(ToFloat(value));
         m_wheel->SetMaxValue(ToFloat(max));
@@ -221,11 +202,8 @@ VUITreeCheckBox::VUITreeCheckBox(AssetManager* assets, std::string name, bool fu
     m_valueGroup.Register(this);
 }
 
-bool VUITreeCheckBox::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
+void VUITreeCheckBox::OnCreateWidgets()
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    if (m_toggle)
-        return ok;
     const VornwxBitmapCache* images = nullptr;
     if (m_assets)
         m_assets->LoadImagesCached(vornskin::kTreeCheckBox, images);
@@ -233,8 +211,8 @@ bool VUITreeCheckBox::Create(wxWindow* parent, int id, VornControlGroup* group, 
     m_toggle = new VUITreeSubButtonToggle;
     m_toggle->Create(images, GetAllignmentPt() + 18, static_cast<int>(GetMaxHeight() * 0.5 - ih * 0.5), this, -1,
                      &m_valueGroup, 0);
+    m_toggle->SetOn(m_checked != 0);
     m_toggle->Show(true);
-    return ok;
 }
 
 void VUITreeCheckBox::OnDraw(wxDC* dc)
@@ -245,13 +223,17 @@ void VUITreeCheckBox::OnDraw(wxDC* dc)
     dc->DrawLine(a + 3, m, a + 18, m);
 }
 
-void VUITreeCheckBox::GetValue(int& out) { out = m_toggle && m_toggle->GetOn() ? 1 : 0; }
+void VUITreeCheckBox::GetValue(int& out) { out = m_toggle ? (m_toggle->GetOn() ? 1 : 0) : m_checked; }
 
+// Between Create and the toggle's making the row keeps the state for it.
 void VUITreeCheckBox::SetValue(int v)
 {
+    if (!m_created)
+        return;
+    m_checked = v >= 1 ? 1 : 0;
     if (!m_toggle)
         return;
-    IntValChanged hint(v >= 1 ? 1 : 0);
+    IntValChanged hint(m_checked);
     m_valueGroup.Update(0, this, &hint);
 }
 
@@ -270,11 +252,8 @@ VUITreeAngleClippers::VUITreeAngleClippers(AssetManager* assets, std::string nam
 
 // The edit box is a real box (style 1) whatever the flag: it writes a whole number of
 // degrees given to it as a real again when it formats the text.
-bool VUITreeAngleClippers::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
+void VUITreeAngleClippers::OnCreateWidgets()
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    if (m_clippers)
-        return ok;
     const int a = GetAllignmentPt(), h = GetMaxHeight();
     ColorA middle = CtoCA(m_lineCol);
     if (m_assets)
@@ -283,14 +262,12 @@ bool VUITreeAngleClippers::Create(wxWindow* parent, int id, VornControlGroup* gr
     m_clippers->Create(CtoCA(m_backgroundCol), CtoCA(m_lineCol), middle, 100, a + 4, h / 2 - kDialHeight / 2,
                        kDialWidth, kDialHeight, this, -1, &m_valueGroup, 0);
     m_clippers->SetValue(m_value, false);
-    EditSkin skin(m_assets);
-    m_edit = MakeEditBox<ScaleEditBox>(skin, this, a + 6 + kDialWidth, static_cast<int>(h * 0.5 - 5.0), true,
+    m_edit = MakeEditBox<ScaleEditBox>(m_assets, this, a + 6 + kDialWidth, static_cast<int>(h * 0.5 - 5.0), true,
                                        kEditReal, &m_valueGroup);
     m_edit->SetRange(0.0, 180.0);
     m_edit->SetText(TreeEditText(m_value * 180.0, m_real ? kEditReal : kEditInteger), false);
     m_clippers->Show(true);
     m_valueGroup.Register(this);
-    return ok;
 }
 
 void VUITreeAngleClippers::StoreAndSend(float halfTurns)
@@ -325,11 +302,8 @@ VUITreeAngleSelect::VUITreeAngleSelect(AssetManager* assets, std::string name, b
 // line; the edit box right of it as in the clipper row, but centred on that line.
 // Styles other than date and time get the degree box (a real box). The date and time
 // boxes are free-text boxes: a real box would format "0:07:12" as a number again.
-bool VUITreeAngleSelect::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
+void VUITreeAngleSelect::OnCreateWidgets()
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
-    if (m_dial)
-        return ok;
     const int a = GetAllignmentPt(), h = GetMaxHeight();
     m_dial = new VUITreeSubAngle;
     m_dial->Create(CtoCA(m_lineCol), CtoCA(m_backgroundCol), a + 4, h / 2 - kDialHeight / 2, kDialWidth,
@@ -338,26 +312,28 @@ bool VUITreeAngleSelect::Create(wxWindow* parent, int id, VornControlGroup* grou
     m_dial->SetClockwiseVal(m_clockwise);
     m_dial->Show(true);
     if (m_withEditBox) {
-        EditSkin skin(m_assets);
-        const int x = a + 6 + kDialWidth, y = static_cast<int>(h * 0.5 - skin.Height() * 0.5);
-        if (m_displayStyle == kDate) {
-            m_edit = MakeEditBox<DateEditBox>(skin, this, x, y, m_editable, kEditText, &m_valueGroup);
-        } else if (m_displayStyle == kTime) {
-            m_edit = MakeEditBox<TimeEditBox>(skin, this, x, y, m_editable, kEditText, &m_valueGroup);
+        const int boxHeight = detail::TreeEditSkin(m_assets, vornskin::kTreeControlText).Size().y;
+        const int x = a + 6 + kDialWidth, y = static_cast<int>(h * 0.5 - boxHeight * 0.5);
+        if (m_editKind == kDate) {
+            m_edit = MakeEditBox<DateEditBox>(m_assets, this, x, y, m_editable, kEditText, &m_valueGroup);
+        } else if (m_editKind == kTime) {
+            m_edit = MakeEditBox<TimeEditBox>(m_assets, this, x, y, m_editable, kEditText, &m_valueGroup);
         } else {
-            auto* degrees = MakeEditBox<ScaleEditBox>(skin, this, x, y, m_editable, kEditReal, &m_valueGroup);
+            auto* degrees = MakeEditBox<ScaleEditBox>(m_assets, this, x, y, m_editable, kEditReal, &m_valueGroup);
             degrees->SetRange(0.0, 360.0);
             m_edit = degrees;
         }
     }
     SetValue(m_value); // the widgets show the value held now
     m_valueGroup.Register(this);
-    return ok;
 }
 
+// The box is chosen by the style set before Create, though it is made later.
 void VUITreeAngleSelect::SetDisplayStyle(int style)
 {
     m_displayStyle = style;
+    if (!m_created)
+        m_editKind = style;
     if (style == kAngle)
         SetRangeVals(0.0, kTwoPi);
     else if (style == kDate || style == kTime)

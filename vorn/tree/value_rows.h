@@ -1,7 +1,8 @@
 #pragma once
 // The numeric rows of the property tree. Each holds its value from construction, shows it
-// with embedded widgets made in Create and registered in the row's value group (the row
-// too, so it hears every widget change), and tells the host through node hints:
+// with embedded widgets registered in the row's value group (the row too, so it hears every
+// widget change), and tells the host through node hints. The widgets are made in Create, or,
+// in a tree, when the row is first realised; until then the row answers from its value:
 //   VUITreeSlider         slider + scale edit box; value normalised on max..min
 //   VUITreeThumbWheel     thumb wheel + edit box; the value itself
 //   VUITreeCheckBox       a toggle; 0 or 1
@@ -56,9 +57,6 @@ public:
     VUITreeSlider(AssetManager* assets, std::string name, bool functionButton, double max, double min,
                   double value, bool real);
 
-    /// The row, the slider, the edit box; then the row joins its value group.
-    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
-    using VUITreeControlBase::Create;
     /// A + 143.
     int GetMaxWidth() override { return GetAllignmentPt() + 143; }
 
@@ -73,15 +71,17 @@ public:
     double GetMinimum() const { return m_min; }
     /// True when the edit box shows reals.
     bool IsReal() const { return m_real; }
-    /// The slider, or null before Create.
+    /// The slider, or null until the widgets are made.
     VUITreeSubSlider* GetSlider() const { return m_slider; }
-    /// The edit box, or null before Create.
+    /// The edit box, or null until the widgets are made.
     ScaleEditBox* GetEditBox() const { return m_edit; }
 
 protected:
+    /// The slider, the edit box; then the row joins its value group.
+    void OnCreateWidgets() override;
+
     VUITreeSubSlider* m_slider = nullptr; ///< The slider (owned by its window parent).
     ScaleEditBox* m_edit = nullptr;       ///< The edit box (owned by its window parent).
-    const wxBitmap* m_editImage = nullptr; ///< The edit box's skin picture (the manager's).
     double m_max;                          ///< Upper end of the range.
     double m_min;                          ///< Lower end of the range.
     double m_initial;                      ///< The value given at construction.
@@ -96,10 +96,10 @@ public:
     VUITreeThumbWheel(AssetManager* assets, std::string name, bool functionButton, double max, double min,
                       double value, double step, bool real);
 
-    /// The row, the wheel, the edit box; then the row joins its value group.
+    /// Takes the widgets' width from their skins, then makes the row.
     bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
     using VUITreeControlBase::Create;
-    /// A + 3 + the wider of the wheel and the edit box once made; A + 153 before.
+    /// A + 3 + the wider of the wheel and the edit box once created; A + 153 before.
     int GetMaxWidth() override;
 
     /// Tells the widgets v, then stores it; the other arguments are unused.
@@ -109,18 +109,23 @@ public:
     /// A widget's message becomes the value as it comes and tells the host.
     void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override;
 
-    /// The wheel, or null before Create.
+    /// The wheel, or null until the widgets are made.
     VUITreeSubThumbWheel* GetWheel() const { return m_wheel; }
-    /// The edit box, or null before Create.
+    /// The edit box, or null until the widgets are made.
     VUITreeSubEditBox* GetEditBox() const { return m_edit; }
 
 protected:
+    /// The wheel, the edit box; then the row joins its value group.
+    void OnCreateWidgets() override;
+
     VUITreeSubThumbWheel* m_wheel = nullptr; ///< The wheel (owned by its window parent).
     VUITreeSubEditBox* m_edit = nullptr;     ///< The edit box (owned by its window parent).
     double m_max;                            ///< Upper clamp of the wheel.
     double m_min;                            ///< Lower clamp of the wheel.
     double m_step;                           ///< The wheel's change per pixel.
     bool m_real;                             ///< Reals shown, else whole numbers.
+    int m_widgetWidth = -1;                  ///< The wider widget's width, from the skins; -1 before Create.
+    bool m_resetText = false;                ///< ResetVals wrote the text last (it writes reals).
 };
 
 /// A row with a check box: 0 or 1.
@@ -129,24 +134,25 @@ public:
     /// The row joins its value group at once.
     VUITreeCheckBox(AssetManager* assets, std::string name, bool functionButton);
 
-    /// The row, then the toggle.
-    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
-    using VUITreeControlBase::Create;
     /// The row, then the line from the node dot to the toggle.
     void OnDraw(wxDC* dc) override;
 
-    /// The toggle's state; 0 before Create.
+    /// The toggle's state (the row's until the toggle is made); 0 before Create.
     void GetValue(int& out) override;
     /// Clamps v to 0..1 and tells the toggle; ignored before Create.
     void SetValue(int v) override;
     /// A toggle's message tells the host.
     void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override;
 
-    /// The toggle, or null before Create.
+    /// The toggle, or null until the widgets are made.
     VUITreeSubButtonToggle* GetToggle() const { return m_toggle; }
 
 protected:
+    /// The toggle, showing the state set so far.
+    void OnCreateWidgets() override;
+
     VUITreeSubButtonToggle* m_toggle = nullptr; ///< The toggle (owned by its window parent).
+    int m_checked = 0;                          ///< The state set while there is no toggle.
 };
 
 /// A row with angle clippers and an edit box in degrees; the value is kept in half turns.
@@ -155,9 +161,6 @@ public:
     /// `real` shows the degrees as reals, else whole numbers.
     VUITreeAngleClippers(AssetManager* assets, std::string name, bool functionButton, bool real);
 
-    /// The row, the clippers, the edit box; then the row joins its value group.
-    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
-    using VUITreeControlBase::Create;
     /// A + 118.
     int GetMaxWidth() override { return GetAllignmentPt() + 118; }
     /// 44.
@@ -176,12 +179,14 @@ public:
 
     /// The value in half turns (radians / π).
     float GetHalfTurns() const { return m_value; }
-    /// The clippers, or null before Create.
+    /// The clippers, or null until the widgets are made.
     VUITreeSubAngleClippers* GetClippers() const { return m_clippers; }
-    /// The edit box, or null before Create.
+    /// The edit box, or null until the widgets are made.
     ScaleEditBox* GetEditBox() const { return m_edit; }
 
 protected:
+    /// The clippers, the edit box; then the row joins its value group.
+    void OnCreateWidgets() override;
     /// Stores `halfTurns` and tells the widgets.
     void StoreAndSend(float halfTurns);
 
@@ -206,9 +211,6 @@ public:
     VUITreeAngleSelect(AssetManager* assets, std::string name, bool functionButton, bool withEditBox,
                        bool editable);
 
-    /// The row, the dial, the edit box when asked for; then the row joins its value group.
-    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
-    using VUITreeControlBase::Create;
     /// A + 158.
     int GetMaxWidth() override { return GetAllignmentPt() + 158; }
     /// 44.
@@ -239,17 +241,21 @@ public:
     double GetMinimum() const { return m_min; }
     /// The upper end of the range.
     double GetMaximum() const { return m_max; }
-    /// The dial, or null before Create.
+    /// The dial, or null until the widgets are made.
     VUITreeSubAngle* GetDial() const { return m_dial; }
-    /// The edit box, or null before Create or without one.
+    /// The edit box, or null until the widgets are made or without one.
     VornEdit* GetEditBox() const { return m_edit; }
 
 protected:
+    /// The dial, the edit box when asked for; then the row joins its value group.
+    void OnCreateWidgets() override;
+
     VUITreeSubAngle* m_dial = nullptr; ///< The dial (owned by its window parent).
     VornEdit* m_edit = nullptr;        ///< The edit box (owned by its window parent), or null.
     bool m_withEditBox;                ///< An edit box is made.
     bool m_editable;                   ///< The edit box takes typing.
     int m_displayStyle = kAngle;       ///< How the edit box shows the value.
+    int m_editKind = kAngle;           ///< The display style at Create: chooses the edit box.
     double m_min = 0.0;                ///< The value at the zero direction.
     double m_max;                      ///< The value one turn on.
     double m_range;                    ///< m_max − m_min.

@@ -38,25 +38,44 @@ inline bool CreateTreeWheel(VUITreeSubThumbWheel& wheel, AssetManager* assets, i
     return wheel.Create(frame, texture, mask, x, y, false, vornskin::kTreeWheelPeriodPixels, parent, -1, group, 0);
 }
 
-// Makes `edit` at (x, y) from the edit skin `skin` (its image fixes the box size); the
-// skin image, owned by the manager's cache, is returned in `image` (null when missing).
-// Without the skin the box is a plain 48 × 16 field, still usable.
-inline bool CreateTreeEdit(VUITreeSubEditBox& edit, AssetManager* assets, const char* skin, int x, int y,
-                           wxWindow* parent, bool editable, int style, VornControlGroup* group,
-                           const wxBitmap** image = nullptr)
-{
-    const wxBitmap* bitmap = nullptr;
-    VornEditInfo info;
-    if (!assets || !assets->LoadEditWidgetCached(skin, bitmap, info)) {
-        info = VornEditInfo();
-        info.width = 48;
-        info.height = 16;
-        info.textColour = *wxBLACK;
-        info.backgroundColour = *wxWHITE;
+// An edit skin of the tree; without a manager, or when the skin does not load, a plain
+// 48 x 16 field, still usable. Rows size themselves from it before their boxes exist.
+struct TreeEditSkin {
+    TreeEditSkin(AssetManager* assets, const char* skin)
+    {
+        if (!assets || !assets->LoadEditWidgetCached(skin, picture, info)) {
+            picture = nullptr;
+            info = VornEditInfo();
+            info.width = 48;
+            info.height = 16;
+            info.textColour = *wxBLACK;
+            info.backgroundColour = *wxWHITE;
+        }
     }
-    if (image)
-        *image = bitmap;
-    return edit.Create(bitmap, info, x, y, parent, -1, editable, style, group, 0);
+    // The size a box made from it takes.
+    wxSize Size() const { return VornEdit::SkinSize(picture, info); }
+
+    const wxBitmap* picture = nullptr; // the manager's, or null
+    VornEditInfo info;
+};
+
+// Makes `edit` (a new box of type Box, returned) at (x, y) from `skin`.
+template <class Box>
+Box* CreateTreeEdit(TreeEditSkin& skin, int x, int y, wxWindow* parent, bool editable, int style,
+                    VornControlGroup* group)
+{
+    auto* box = new Box;
+    box->Create(skin.picture, skin.info, x, y, parent, -1, editable, style, group, 0);
+    return box;
+}
+
+// The width of the tree's wheel: that of its frame image (0 without one).
+inline int TreeWheelWidth(AssetManager* assets)
+{
+    const BitmapA* frame = nullptr;
+    if (assets)
+        assets->LoadImageCached(vornskin::kTreeWheelFrame, frame);
+    return frame ? frame->width : 0;
 }
 
 } // namespace vorn::detail
