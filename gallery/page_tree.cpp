@@ -258,6 +258,7 @@ private:
         date->SetValue(0.6);
         transform->Exp();
         display->Exp();
+        keys->Exp();
         m_inspector->RefreshTree();
     }
 
