@@ -1,30 +1,43 @@
 #pragma once
 // Measuring text without a window. A memory context per call, or per control, costs more
-// than the measuring (a tree makes thousands of labels and edit boxes), so one context
-// serves every caller; its font is switched only when another font is asked for.
+// than the measuring (a tree makes thousands of labels and edit boxes), so a few contexts
+// serve every caller.
+#include <memory>
+#include <vector>
+
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/font.h>
 
 namespace vorn::detail {
 
-// The shared context, holding `font` (the toolkit's normal font for one that is not set).
-// Extents do not depend on the bitmap a context holds, so a 1 x 1 one does. Kept to the
-// end of the process: the toolkit is gone before static objects are destroyed.
+// A context holding `font` (the toolkit's normal font for one that is not set). Extents do
+// not depend on the bitmap a context holds, so a 1 x 1 one does. Labels, edit boxes and
+// windows measure in different fonts, one after another: switching one context's font costs
+// a font comparison and a font set-up each time, so each font keeps a context of its own.
+// Kept to the end of the process: the toolkit is gone before static objects are destroyed.
 inline wxMemoryDC& MeasuringContext(const wxFont& font)
 {
     struct Context {
+        wxFont font;
         wxBitmap scratch{1, 1, 24};
         wxMemoryDC dc{scratch};
-        wxFont font;
     };
-    static Context* const context = new Context;
+    static auto* const contexts = new std::vector<std::unique_ptr<Context>>;
     const wxFont& wanted = font.IsOk() ? font : *wxNORMAL_FONT;
-    if (!context->font.IsOk() || context->font != wanted) {
-        context->dc.SetFont(wanted);
-        context->font = wanted;
-    }
-    return context->dc;
+    for (const auto& c : *contexts) // the same font object: no comparing of its properties
+        if (c->font.IsSameAs(wanted))
+            return c->dc;
+    for (const auto& c : *contexts)
+        if (c->font == wanted)
+            return c->dc;
+    if (contexts->size() >= 16)
+        contexts->erase(contexts->begin());
+    auto context = std::make_unique<Context>();
+    context->font = wanted;
+    context->dc.SetFont(wanted);
+    contexts->push_back(std::move(context));
+    return contexts->back()->dc;
 }
 
 } // namespace vorn::detail
