@@ -8,6 +8,7 @@ vorn_subsystem(framework DEPENDS util SOURCES
   framework/value_control.cpp
   framework/virtual_control.cpp
   framework/window.cpp
+  framework/window_deferred.cpp
   framework/surface.cpp
   framework/write_to_string.cpp
 )
