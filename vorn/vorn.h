@@ -73,6 +73,10 @@
 #include <vorn/text_lists/popup_navigation.h>
 #include <vorn/text_lists/popup_placement.h>
 #include <vorn/text_lists/text_model.h>
+#include <vorn/colour/colour_hints.h>
+#include <vorn/colour/colour_picker_model.h>
+#include <vorn/colour/gradient_hints.h>
+#include <vorn/colour/gradient_strip_model.h>
 #include <vorn/tree/blob_row.h>
 #include <vorn/tree/error_row.h>
 #include <vorn/tree/text_rows.h>

@@ -1,0 +1,6 @@
+vorn_subsystem(colour DEPENDS util framework assets controls text_lists SOURCES
+  colour/colour_hints.cpp
+  colour/colour_picker_model.cpp
+  colour/gradient_hints.cpp
+  colour/gradient_strip_model.cpp
+)
