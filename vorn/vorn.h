@@ -74,9 +74,12 @@
 #include <vorn/text_lists/popup_placement.h>
 #include <vorn/text_lists/text_model.h>
 #include <vorn/colour/colour_hints.h>
+#include <vorn/colour/colour_picker.h>
 #include <vorn/colour/colour_picker_model.h>
+#include <vorn/colour/gradient_comp.h>
 #include <vorn/colour/gradient_hints.h>
 #include <vorn/colour/gradient_strip_model.h>
+#include <vorn/colour/gradient_strips.h>
 #include <vorn/tree/blob_row.h>
 #include <vorn/tree/error_row.h>
 #include <vorn/tree/text_rows.h>

@@ -3,4 +3,7 @@ vorn_subsystem(colour DEPENDS util framework assets controls text_lists SOURCES
   colour/colour_picker_model.cpp
   colour/gradient_hints.cpp
   colour/gradient_strip_model.cpp
+  colour/colour_picker.cpp
+  colour/gradient_comp.cpp
+  colour/gradient_strips.cpp
 )
