@@ -14,5 +14,6 @@ std::vector<GalleryPage> AllGalleryPages()
         {"scroll bars", BuildScrollBarsPage},
         {"table", BuildTablePage},
         {"property tree", BuildTreePage},
+        {"colour", BuildColourPage},
     };
 }

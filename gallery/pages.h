@@ -13,6 +13,7 @@ wxWindow* BuildListsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildScrollBarsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildTablePage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildTreePage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildColourPage(wxWindow* parent, GalleryContext& context);
 
 // Parts of the pages above, built by their own files.
 wxWindow* BuildMultiLineDemo(wxWindow* parent, GalleryContext& context); // on "text"
