@@ -12,8 +12,10 @@
 #include <wx/image.h>
 #include <wx/init.h>
 
-#include "bench_support.h"
+#include <vorn/assets/asset_loader.h>
+#include <vorn/assets/skin_names.h>
 
+#include "bench_support.h"
 
 namespace {
 // Prints every result beside the cost of the blit baseline measured in the same run.
@@ -88,6 +90,22 @@ void RunBlit(benchmark::State& state, int w, int h)
     wxMemoryDC dst(target);
     for (auto _ : state)
         dst.Blit(0, 0, w, h, &src, 0, 0, wxCOPY, false);
+}
+
+vorn::AssetManager& BenchAssets()
+{
+    static vorn::AssetManager assets;
+    static bool loaded = false;
+    if (!loaded) {
+        auto* loader = new vorn::FileAssetLoader;
+        loader->Init(std::string(VORN_BENCH_SKIN_DIR) + "/");
+        assets.SetAssetLoader(loader);
+        assets.LoadAssets();
+        assets.LoadColourData(vorn::vornskin::kColourScript);
+        assets.LoadFontData(vorn::vornskin::kFontScript);
+        loaded = true;
+    }
+    return assets;
 }
 
 wxPanel* BenchPanel()

@@ -6,10 +6,13 @@
 #include <wx/frame.h>
 #include <wx/panel.h>
 
+#include <vorn/assets/asset_manager.h>
 #include <vorn/framework/control_group.h>
 
 // A shown frame with a panel to parent controls on, created once per process.
 wxPanel* BenchPanel();
+// The default skin as built (its colour and font databases loaded), created once per process.
+vorn::AssetManager& BenchAssets();
 // Lets GTK deliver what is pending.
 void BenchPump();
 

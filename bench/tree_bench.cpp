@@ -23,7 +23,6 @@
 #include <wx/propgrid/propgrid.h>
 #include <wx/propgrid/props.h>
 
-#include <vorn/assets/asset_loader.h>
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
 #include <vorn/tree/text_rows.h>
@@ -74,22 +73,6 @@ void PumpUntil(const std::function<bool()>& done)
     while (!done() && Clock::now() < end);
 }
 
-AssetManager& Assets()
-{
-    static AssetManager assets;
-    static bool loaded = false;
-    if (!loaded) {
-        auto* loader = new FileAssetLoader;
-        loader->Init(std::string(VORN_BENCH_SKIN_DIR) + "/");
-        assets.SetAssetLoader(loader);
-        assets.LoadAssets();
-        assets.LoadColourData(vornskin::kColourScript);
-        assets.LoadFontData(vornskin::kFontScript);
-        loaded = true;
-    }
-    return assets;
-}
-
 // The shape both trees take: groups of `group` rows, each a top-level branch holding 60 %
 // of them and a nested branch with the rest.
 struct Shape {
@@ -104,7 +87,7 @@ std::string Label(int i) { return "parameter " + std::to_string(i % 100); }
 // of reals, vectors and strings, now and then a separator.
 VornVUIControl* MakeRow(int i)
 {
-    AssetManager* a = &Assets();
+    AssetManager* a = &BenchAssets();
     const std::string name = Label(i);
     const bool func = i % 4 == 1;
     switch (i % 10) {
@@ -178,7 +161,7 @@ struct VornSide {
     {
         frame = NewFrame();
         auto* panel = new wxPanel(frame, wxID_ANY, wxPoint(0, 0), wxSize(kWidth, kHeight));
-        tree = new VornMainVUITreeControl(150, &Assets(), 0, 0, kWidth, kHeight, panel, wxID_ANY, nullptr);
+        tree = new VornMainVUITreeControl(150, &BenchAssets(), 0, 0, kWidth, kHeight, panel, wxID_ANY, nullptr);
         first = LayOut(
             shape,
             [this](VornBranchNode* parent, const std::string& name) {
@@ -283,7 +266,7 @@ double ScrollThrough(Side& side, int& steps, long& paints)
 void BM_TreeBuildPaint(benchmark::State& state)
 {
     const Shape shape{static_cast<int>(state.range(0)), 100};
-    Assets();
+    BenchAssets();
     // One untimed round of each side first: whichever side runs first would otherwise pay
     // alone for what the process sets up once for both (fonts, the theme, the first frame).
     {

@@ -24,6 +24,7 @@
 #include <vorn/tree/value_rows.h>
 
 #include "host_controls.h"
+#include "node_book.h"
 #include "mouse_script.h"
 #include "pages.h"
 
@@ -36,101 +37,6 @@ constexpr int kTreeHeight = 430;
 constexpr int kBigTreeWidth = 400;
 constexpr int kBigTreeHeight = 360;
 constexpr int kAllign = 150;
-
-std::string Number(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
-}
-
-// What a row's value is, for the log.
-enum class Shows { Real, Int, Vec3, Colour, Text };
-
-std::string Describe(VornVUIControl* row, Shows kind)
-{
-    switch (kind) {
-    case Shows::Real: {
-        double v = 0;
-        if (auto* r = dynamic_cast<RealVal*>(row))
-            r->GetValue(v);
-        return Number(v);
-    }
-    case Shows::Int: {
-        int v = 0;
-        if (auto* r = dynamic_cast<IntVal*>(row))
-            r->GetValue(v);
-        return std::to_string(v);
-    }
-    case Shows::Vec3: {
-        Vec3d v;
-        if (auto* r = dynamic_cast<Vec3dVal*>(row))
-            r->GetValue(v);
-        return "(" + Number(v.x) + ", " + Number(v.y) + ", " + Number(v.z) + ")";
-    }
-    case Shows::Colour: {
-        Color c;
-        if (auto* r = dynamic_cast<ColorVal*>(row))
-            r->GetValue(c);
-        return "rgb(" + Number(c.r) + ", " + Number(c.g) + ", " + Number(c.b) + ")";
-    }
-    case Shows::Text: {
-        std::string v;
-        if (auto* r = dynamic_cast<VornStringVal*>(row))
-            r->GetValue(v);
-        return "\"" + v + "\"";
-    }
-    }
-    return {};
-}
-
-// The host's side of its trees: what each node is and how to read its value, and a
-// receiver that turns the node hints into log lines.
-class NodeBook : public MessageReceiver {
-public:
-    explicit NodeBook(EventLog* log) : m_log(log) {}
-
-    // Puts a row last in `where` and remembers it, so that its hints can name it and show its value.
-    template <class Row>
-    Row* Add(VornNode* where, Row* row, Shows kind)
-    {
-        if (VornLeafNode* node = AddToEnd(where, row))
-            m_rows[node->GetNodeID()] = {row, kind};
-        return row;
-    }
-    void Forget() { m_rows.clear(); }
-
-    void OnMessage(unsigned int, VornControl*, VornControlHint* hint) override
-    {
-        auto* node = dynamic_cast<NodeHint*>(hint);
-        if (!node)
-            return;
-        std::string what = "node " + std::to_string(node->nodeId);
-        auto row = m_rows.find(node->nodeId);
-        auto* labelled = row != m_rows.end() ? dynamic_cast<VUITreeControlBase*>(row->second.row) : nullptr;
-        if (labelled)
-            what += " \"" + labelled->GetRowName() + "\"";
-        if (auto* f = dynamic_cast<FunctionButtonPushHint*>(hint)) {
-            m_log->Note(what + " asks for source " + std::to_string(f->requestedKind) + " (has " +
-                        std::to_string(f->currentKind) + ")");
-            return;
-        }
-        what += dynamic_cast<NodeChangingHint*>(hint) ? " changing"
-                : dynamic_cast<NodeChangedHint*>(hint) ? " changed"
-                                                       : " button";
-        if (row != m_rows.end())
-            what += ": " + Describe(row->second.row, row->second.kind);
-        m_log->Note(what);
-    }
-
-private:
-    struct Entry {
-        VornVUIControl* row;
-        Shows kind;
-    };
-    EventLog* m_log;
-    std::unordered_map<int, Entry> m_rows;
-};
 
 // A shading choice: a branch whose header carries the list of modes.
 class ShadingBranch : public VornLBBranchNode {

@@ -116,3 +116,27 @@ TEST(GradientStripArithmetic, PagingAndScrollRequestsStopAtTheEnds)
     EXPECT_FALSE(StopScrollRequest(0.4, 0.2, 0.6, end, amount));
     EXPECT_FALSE(StopScrollRequest(-0.1, -0.1, 0.6, end, amount));
 }
+
+// The add strip's columns 16..w-17 carry positions (x - 14) / (w - 32) of the shown range;
+// ticks go back to the nearest column; a click allows 2 pixels of slack each way.
+TEST(GradientStripArithmetic, AddStripColumnsAndClicks)
+{
+    // width 132: usable 100; range 0.2..0.6
+    for (const auto& [x, ok, p] : {std::tuple{15, false, 0.0}, {16, true, 0.2 + 2 * 0.004}, {66, true, 0.2 + 52 * 0.004},
+                                   {115, true, 0.2 + 101 * 0.004}, {116, false, 0.0}}) {
+        double got = -1.0;
+        EXPECT_EQ(SlugPositionOfColumn(x, 132, 0.2, 0.6, got), ok) << x;
+        EXPECT_NEAR(got, ok ? p : -1.0, 1e-12) << x;
+    }
+    double none = -1.0;
+    EXPECT_FALSE(SlugPositionOfColumn(20, 32, 0.0, 1.0, none)); // no usable width
+    int column = -1;
+    EXPECT_TRUE(SlugColumnOfPosition(0.2 + 52 * 0.004, 132, 0.2, 0.6, column));
+    EXPECT_EQ(column, 66);
+    EXPECT_TRUE(SlugColumnOfPosition(0.2, 132, 0.2, 0.6, column) && column == 16); // pinned inside the frame
+    EXPECT_FALSE(SlugColumnOfPosition(0.61, 132, 0.2, 0.6, column));
+    EXPECT_FALSE(SlugColumnOfPosition(0.3, 132, 0.3, 0.3, column));
+    for (const auto& [x1, y1, click] : {std::tuple{12, 22, true}, {8, 18, true}, {13, 20, false}, {10, 17, false}})
+        EXPECT_EQ(IsSlugClick(10, 20, x1, y1), click) << x1 << "," << y1;
+    EXPECT_FALSE(IsSlugClick(INT32_MIN, 0, INT32_MAX, 0));
+}

@@ -11,4 +11,5 @@ vorn_add_test(vorn_framework_gui_tests SUBSYSTEMS util framework assets controls
   framework/virtual_control_test.cpp
   framework/window_test.cpp
   framework/realise_test.cpp
+  framework/panel_test.cpp
 )

@@ -165,9 +165,11 @@ TEST_F(DefaultSkin, PixelsWhereControlsNeedThem)
         {track, 4 + 5, 16, Colour<wxColour>("skin_tick")},
         {track, 240 - 4 - 6, 16, Colour<wxColour>("skin_tick")},
         {track, 120, 10, Colour<wxColour>("skin_groove")},
-        // The compass tape: "N" one turn on, "S" half a turn on.
-        {tape, kCompassTurnPixels - 2, 9, Colour<wxColour>(kPanelText)},
-        {tape, 161, 9, Colour<wxColour>(kPanelText)},
+        // The compass tape: "N" under the index (the window's middle) at heading 0 and one turn
+        // on, "S" half a turn on.
+        {tape, 80 - 2, 9, Colour<wxColour>(kPanelText)},
+        {tape, 80 + kCompassTurnPixels - 2, 9, Colour<wxColour>(kPanelText)},
+        {tape, 80 + 161, 9, Colour<wxColour>(kPanelText)},
     };
     for (const auto& k : cases)
         EXPECT_EQ(vorntest::PixelStr(k.image, k.x, k.y), k.colour) << "at " << k.x << "," << k.y;

@@ -127,6 +127,8 @@ TEST(SkinCheck, BrokenCopiesAreReportedByAssetWithTheMessage)
          },
          1,
          {"vorn_sliderc_track.sts: error: unknown colour 'skin_tick'",
+          "vorn_range_background.sts: error: unknown colour 'skin_tick'",
+          "vorn_vrange_background.sts: error: unknown colour 'skin_tick'",
           "vuiedit_tree_mo: missing: colour (property tree: mouse-over colour)"},
          true},
         {"sets without every state or at the wrong size",

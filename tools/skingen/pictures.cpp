@@ -113,19 +113,22 @@ void AddCompass(std::vector<SkinPicture>& list, int w, int h, int tapeWidth)
     });
     AddShape(list, w, h, "mask", RoundRect(1, 1, w - 1, h - 1, 2));
     Add(list, w, h, "index", [w, h](Filter& f) { CompassIndex(f, w, h); });
-    Add(list, tapeWidth, h, "marks", [tapeWidth, h](Filter& f) {
+    // The frame's index sits at the window's middle, so heading 0 ("N") lies half a window
+    // into the tape.
+    const int zero = w / 2;
+    Add(list, tapeWidth, h, "marks", [tapeWidth, h, zero](Filter& f) {
         for (int k = 0; k < 72; ++k) {
-            const int at = static_cast<int>(std::lround(k * kTurn / 72.0));
+            const int at = (static_cast<int>(std::lround(k * kTurn / 72.0)) + zero) % kTurn;
             const int length = k % 18 == 0 ? 0 : k % 3 == 0 ? 8 : 4;
             for (int x = at; x < tapeWidth; x += kTurn)
                 if (length)
                     Stroke(f, x, h - 2 - length, x, h - 3, k % 3 == 0 ? 1.0 : 0.6);
         }
     });
-    Add(list, tapeWidth, h, "letters", [tapeWidth](Filter& f) {
+    Add(list, tapeWidth, h, "letters", [tapeWidth, zero](Filter& f) {
         const char letters[] = {'N', 'E', 'S', 'W'};
         for (int q = 0; q < 4; ++q) {
-            const int at = static_cast<int>(std::lround(q * kTurn / 4.0));
+            const int at = static_cast<int>(std::lround(q * kTurn / 4.0)) + zero;
             for (int x = at - kTurn; x < tapeWidth + kTurn; x += kTurn)
                 Letter(f, letters[q], x - 2, 9); // pixels outside the strip are dropped
         }
@@ -148,6 +151,45 @@ void AddHorizon(std::vector<SkinPicture>& list, int size)
             Stroke(f, c - half, c + step * 10, c + half, c + step * 10, 0.8);
         }
     });
+}
+
+// Movie bar handles: a pin above the bar, and wedges below it whose upright edge marks
+// the start and the end of the range.
+void AddMovieHandles(std::vector<SkinPicture>& list)
+{
+    AddShape(list, 9, 10, "pin", Union(RoundRect(0, 0, 9, 6, 2), Triangle(0, 5, 9, 5, 4.5, 10)));
+    AddShape(list, 9, 10, "pinface", Union(RoundRect(1, 1, 8, 5, 1), Triangle(1, 4.5, 8, 4.5, 4.5, 8.5)));
+    AddShape(list, 9, 8, "start", Triangle(9, 0, 9, 8, 0, 8));
+    AddShape(list, 9, 8, "end", Triangle(0, 0, 0, 8, 9, 8));
+}
+
+// Time control: a face with a window of radius 28.5 about the centre pixel of a 65-pixel
+// square, twelve hour marks (longer every three hours) and a hub; a 63-pixel hand plate
+// whose hand points right from its centre pixel.
+void AddTimeDial(std::vector<SkinPicture>& list)
+{
+    constexpr double c = 32.5, window = 28.5;
+    const Shape marks = [c](double x, double y) {
+        const double dx = x - c, dy = y - c, r = std::hypot(dx, dy);
+        if (r <= 3.0)
+            return true; // the hub
+        const double a = std::atan2(dy, dx) / (M_PI / 6.0);
+        const double k = std::round(a);
+        const bool major = static_cast<long>(k) % 3 == 0;
+        return r >= (major ? 21.0 : 23.5) && r <= 27.0 && std::fabs(a - k) * (M_PI / 6.0) * r <= (major ? 1.0 : 0.6);
+    };
+    AddShape(list, 65, 65, "bezel", Minus(Disc(c, c, 32.5), Disc(c, c, window)));
+    AddShape(list, 65, 65, "rimlight", Minus(Disc(c, c, 31.5), Disc(c, c, 30.5)), 0.7);
+    AddShape(list, 65, 65, "marks", marks);
+    Add(list, 65, 65, "alpha", [c, window, marks](Filter& f) {
+        Fill(f, Minus([](double, double) { return true; }, Disc(c, c, window)));
+        Fill(f, marks);
+    });
+    constexpr double h = 31.5; // the plate's centre
+    AddShape(list, 63, 63, "plate", Disc(h, h, h));
+    AddShape(list, 63, 63, "hand",
+             Union(Union(Triangle(h, h - 2.2, h, h + 2.2, h + 20, h), Triangle(h, h - 1.2, h, h + 1.2, h - 7, h)),
+                   Disc(h, h, 2.6)));
 }
 
 std::vector<SkinPicture> MakePictures()
@@ -274,6 +316,23 @@ std::vector<SkinPicture> MakePictures()
     AddWheel(list, 120, 18, 420);
     AddCompass(list, 160, 28, 160 + 321);
     AddHorizon(list, 96);
+    // Range controls: a groove under the band and a tick every tenth of the track 10..230,
+    // across 8..22 and 24..26; the vertical one with x and y exchanged.
+    for (const bool v : {false, true}) {
+        const int w = v ? 28 : 240, h = v ? 240 : 28;
+        AddShape(list, w, h, "rangegroove", v ? RoundRect(8, 9, 22, 231, 2) : RoundRect(9, 8, 231, 22, 2));
+        Add(list, w, h, "rangeticks", [v](Filter& f) {
+            for (int i = 0; i <= 10; ++i) {
+                const int along = 10 + 22 * i, end = i % 5 == 0 ? 26 : 25;
+                if (v)
+                    Stroke(f, 24, along, end, along);
+                else
+                    Stroke(f, along, 24, along, end);
+            }
+        });
+    }
+    AddMovieHandles(list);
+    AddTimeDial(list);
     return list;
 }
 

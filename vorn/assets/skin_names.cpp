@@ -102,6 +102,7 @@ std::vector<SkinAssetName> MakeNames()
         {kListBox, K::ListBoxSkin, 150, 20, kAll, H, "VornListBox, VornListButton"},
         {kListBoxFont, K::Font, 0, 0, 0, H, "host list boxes and list buttons: text"},
         {kEditFont, K::Font, 0, 0, 0, H, "host edit skins: text font"},
+        {kEditSmallFont, K::Font, 0, 0, 0, H, "small host edit skin: text font"},
         {kWheelFrame, K::BitmapA, 120, 18, 0, H, "VornThumbWheelControl: frame"},
         {kWheelTexture, K::BitmapA, 420, 18, 0, H, "VornThumbWheelControl: texture, period 300"},
         {kWheelMask, K::BitmapA, 120, 18, 0, H, "VornThumbWheelControl: mask"},
@@ -109,6 +110,15 @@ std::vector<SkinAssetName> MakeNames()
         {kCompassTape, K::BitmapA, 160 + kCompassTurnPixels, 28, 0, H, "VornCompassControl: tape, period 321"},
         {kCompassMask, K::BitmapA, 160, 28, 0, H, "VornCompassControl: mask"},
         {kHorizonFace, K::BitmapA, 96, 96, 0, H, "VornAHorizonControl: face"},
+        // Movie bar and time control.
+        {kMovieStart, K::Bitmap, 9, 8, 0, H, "VornMovieBar: start handle"},
+        {kMovieEnd, K::Bitmap, 9, 8, 0, H, "VornMovieBar: end handle"},
+        {kMovieValue, K::Bitmap, 9, 10, 0, H, "VornMovieBar: value handle"},
+        {kTimeFace, K::BitmapA, 65, 65, 0, H, "VornTimeControl: face"},
+        {kTimeHand, K::ImageSet, 63, 63, kAll, H, "VornTimeControl: hand plate, loaded as a VornBitmapACache"},
+        // Range controls.
+        {kRangeBackground, K::Bitmap, 240, 28, 0, H, "VornRangeControl: background"},
+        {kVRangeBackground, K::Bitmap, 28, 240, 0, H, "VornVertRangeControl: background"},
         {kSliderBackground, K::Colour, 0, 0, 0, H, "VornSliderB background"},
         {kSliderLine, K::Colour, 0, 0, 0, H, "VornSliderB line and knob"},
         {kDialBackground, K::Colour, 0, 0, 0, H, "angle dials: background"},

@@ -120,6 +120,7 @@ inline constexpr const char* kMultiEdit = "vorn_multiedit.sts"; // VornMultiEdit
 inline constexpr const char* kListBox = "vorn_listbox.lbs";
 inline constexpr const char* kListBoxFont = "vorn_listbox_font"; // hosts' list boxes and list buttons
 inline constexpr const char* kEditFont = "vorn_edit_font";
+inline constexpr const char* kEditSmallFont = "vorn_edit_small_font"; // "0.500000" fits the small fields
 
 // Thumb wheel (BitmapA, with alpha): frame on top, texture periodic over kWheelPeriod.
 inline constexpr const char* kWheelFrame = "vorn_wheel_frame.sts";
@@ -134,6 +135,19 @@ inline constexpr const char* kCompassMask = "vorn_compass_mask.sts";
 constexpr int kCompassTurnPixels = 321;
 // Attitude indicator face (BitmapA, round, transparent outside).
 inline constexpr const char* kHorizonFace = "vorn_horizon_face.sts";
+// Movie bar handles (wxBitmap, for a 300 x 24 bar with SetUp(10, 6)) and the time control's
+// face (BitmapA) and hand plate (an opaque image set the control loads as a VornBitmapACache).
+inline constexpr const char* kMovieStart = "vorn_movie_start.sts";
+inline constexpr const char* kMovieEnd = "vorn_movie_end.sts";
+inline constexpr const char* kMovieValue = "vorn_movie_value.sts";
+inline constexpr const char* kTimeFace = "vorn_time_face.sts";
+inline constexpr const char* kTimeHand = "vorn_time_hand.sts";
+// Range control backgrounds (wxBitmap): horizontal 240 x 28 and vertical 28 x 240, drawn for
+// the geometry below (along the track / across it; the vertical one exchanges x and y).
+inline constexpr const char* kRangeBackground = "vorn_range_background.sts";
+inline constexpr const char* kVRangeBackground = "vorn_vrange_background.sts";
+constexpr int kRangeTrackStart = 10, kRangeTrackEnd = 230, kRangeBandStart = 9, kRangeBandEnd = 21;
+constexpr int kRangeHandleWidth = 8, kRangeHandleHeight = 6;
 
 // Colours of the procedurally drawn controls (sliders B, angle dials, clippers).
 inline constexpr const char* kSliderBackground = "slider_background";

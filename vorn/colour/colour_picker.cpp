@@ -1,8 +1,12 @@
 #include <vorn/colour/colour_picker.h>
 
+#include <vector>
+
 #include <wx/dc.h>
 #include <wx/image.h>
+#include <wx/rawbmp.h>
 
+#include <vorn/util/detail/unit_bytes.h>
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/wx_colour.h>
 
@@ -93,18 +97,40 @@ void HueValueControl::Resize()
         m_face = wxBitmap();
         return;
     }
-    wxImage img(fw, fh);
-    unsigned char* p = img.GetData();
-    for (int y = 0; y < fh; ++y) {
+    // At full saturation every channel is the value times a factor of the hue alone (1, 0 or
+    // the ramp between), the very product HSVtoRGB forms; so the factors are worked out once
+    // per column and each pixel costs three multiplications, exactly as a pick there would.
+    std::vector<Color> columnFactors(fw);
+    std::vector<unsigned char> greyRow(fw);
+    for (int x = 0; x < fw; ++x) {
+        const double col = m_model.ColumnAt(x + first);
+        columnFactors[x] = HsvToRgb(Color(col, 1.0, 1.0));
+        greyRow[x] = detail::UnitToByteTruncated(col);
+    }
+    // Written straight into the bitmap's own pixels: going through a wxImage costs an
+    // allocation and a conversion of the whole face again.
+    m_face = wxBitmap(fw, fh, 24);
+    wxNativePixelData data(m_face);
+    if (!data) {
+        m_face = wxBitmap();
+        return;
+    }
+    wxNativePixelData::Iterator rowStart(data);
+    for (int y = 0; y < fh; ++y, rowStart.OffsetY(data, 1)) {
         const double row = m_model.RowAt(y + first);
-        for (int x = 0; x < fw; ++x, p += 3) {
-            const double col = m_model.ColumnAt(x + first);
-            const wxColour c = CtoWxC(row == HueValueFieldModel::kGreyRow ? Color(col, col, col)
-                                                                          : HsvToRgb(Color(col, 1.0, row)));
-            p[0] = c.Red(), p[1] = c.Green(), p[2] = c.Blue();
+        const bool grey = row == HueValueFieldModel::kGreyRow;
+        wxNativePixelData::Iterator p = rowStart;
+        for (int x = 0; x < fw; ++x, ++p) {
+            if (grey) {
+                p.Red() = p.Green() = p.Blue() = greyRow[x];
+                continue;
+            }
+            const Color& k = columnFactors[x];
+            p.Red() = detail::UnitToByteTruncated(row * k.r);
+            p.Green() = detail::UnitToByteTruncated(row * k.g);
+            p.Blue() = detail::UnitToByteTruncated(row * k.b);
         }
     }
-    m_face = wxBitmap(img, 24);
 }
 
 void HueValueControl::OnDraw(wxDC* dc)
@@ -134,7 +160,9 @@ void HueValueControl::PickAt(int x, int y)
     m_hsv = hsv;
     m_rgb = HsvToRgb(m_hsv);
     SetDirty();
-    Refresh(false);
+    // Drawn at once, as a drag step should be: a deferred refresh would also repaint the
+    // picker beneath the field.
+    DrawAtOnce();
     SendCurrentHSV();
 }
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 #include <vorn/util/extreme_helper.h>
 #include <vorn/util/gradient.h>
@@ -145,6 +146,33 @@ bool StopScrollRequest(double p, double min, double max, int32_t& end, double& a
     end = p == min ? 0 : 1;
     amount = max - 0.1 * min;
     return true;
+}
+
+bool SlugPositionOfColumn(int x, int width, double min, double max, double& position)
+{
+    const int usable = width - 2 * kSlugButtonWidth - 2;
+    if (usable <= 0 || x < kSlugButtonWidth + 1 || x > width - kSlugButtonWidth - 2)
+        return false;
+    position = static_cast<double>(x - kSlugButtonWidth + 1) / usable * (max - min) + min;
+    return true;
+}
+
+bool SlugColumnOfPosition(double position, int width, double min, double max, int& column)
+{
+    const int usable = width - 2 * kSlugButtonWidth - 2;
+    if (usable <= 0 || !(max > min) || !(position >= min && position <= max))
+        return false;
+    // Inverse of the column rule: x = (p - min) / (max - min) * usable + 15 - 1.
+    const double x = (position - min) / (max - min) * usable + kSlugButtonWidth - 1;
+    column = std::clamp(static_cast<int>(std::lround(x)), kSlugButtonWidth + 1, width - kSlugButtonWidth - 2);
+    return true;
+}
+
+bool IsSlugClick(int x0, int y0, int x1, int y1)
+{
+    // In 64 bits: positions far off the window must not overflow the difference.
+    const long long dx = static_cast<long long>(x1) - x0, dy = static_cast<long long>(y1) - y0;
+    return std::llabs(dx) <= 2 && std::llabs(dy) <= 2;
 }
 
 } // namespace vorn

@@ -198,4 +198,23 @@ bool PageDisplayRange(double& min, double& max, bool towardMax);
 /// of a range whose min is not negative); if so gives the end (0: min, 1: max) and amount.
 bool StopScrollRequest(double p, double min, double max, int32_t& end, double& amount);
 
+/// The add strip's columns: page buttons kSlugButtonWidth wide at both ends, frame lines at
+/// x = 15 and x = w - 16, and between them the columns 16 .. w - 17 that hold positions.
+/// Its usable width is w - 32.
+constexpr int kSlugButtonWidth = 15;
+
+/// The position of column x on an add strip of width w showing [min, max]:
+/// (x - 15 + 1) / (w - 32) * (max - min) + min for x from 16 to w - 17 (so the last column
+/// lies a little past max); false, leaving `position` alone, anywhere else.
+bool SlugPositionOfColumn(int x, int width, double min, double max, double& position);
+
+/// The column the add strip marks a stop at position p on, the inverse of
+/// SlugPositionOfColumn rounded to the nearest column; false when p lies outside
+/// [min, max] or the strip shows no range.
+bool SlugColumnOfPosition(double position, int width, double min, double max, int& column);
+
+/// Whether a press at (x0, y0) and its release at (x1, y1) make a click on the add strip:
+/// no more than 2 pixels apart in x and in y.
+bool IsSlugClick(int x0, int y0, int x1, int y1);
+
 } // namespace vorn

@@ -4,6 +4,7 @@
 
 #include <wx/dc.h>
 
+#include <vorn/colour/detail/software_face.h>
 #include <vorn/colour/gradient_hints.h>
 #include <vorn/framework/control_group.h>
 #include <vorn/util/detail/blit.h>
@@ -14,32 +15,6 @@
 namespace vorn {
 
 namespace {
-
-Color Mix(const Color& a, const Color& b, double t)
-{
-    return Color(a.r + (b.r - a.r) * t, a.g + (b.g - a.g) * t, a.b + (b.b - a.b) * t);
-}
-
-// A window colour that was never set draws black.
-Color Ink(const wxColour& c)
-{
-    return c.IsOk() ? WxCtoC(c) : Color(0.0, 0.0, 0.0);
-}
-
-// A face drawn in software into `image` (recreated at w x h when its size differs), then
-// turned into `picture` and copied to the context.
-template <class Paint>
-void DrawFace(wxDC& dc, int w, int h, wxImage& image, wxBitmap& picture, Paint paint)
-{
-    if (w <= 0 || h <= 0)
-        return;
-    if (!image.IsOk() || image.GetWidth() != w || image.GetHeight() != h)
-        image.Create(w, h, false);
-    if (FilterPtr f = CreateFilter(image))
-        paint(*f);
-    picture = wxBitmap(image, 24);
-    detail::BlitBitmap(dc, 0, 0, w, h, picture);
-}
 
 // Filled with `colour` from column x0 to x1 (real ends are blended) over rows y0..y1.
 void FillRows(Filter& f, double x0, double x1, int y0, int y1, const ColorA& colour)
@@ -151,7 +126,7 @@ void GradientRangeControl::OnDraw(wxDC* dc)
         return;
     SyncGeometry();
     const int w = m_model.GetWidth(), h = m_model.GetHeight();
-    DrawFace(*dc, w, h, m_face, m_picture, [&](Filter& f) { RenderFace(f, h); });
+    detail::DrawSoftwareFace(*dc, w, h, m_face, m_picture, [&](Filter& f) { RenderFace(f, h); });
 }
 
 // The look: a groove across the usable width in the lower half, the bar over it from
@@ -160,8 +135,8 @@ void GradientRangeControl::OnDraw(wxDC* dc)
 // the ten columns a press takes for that handle.
 void GradientRangeControl::RenderFace(Filter& f, int h)
 {
-    const Color bg = Ink(GetBgColour());
-    const Color fg = Ink(GetFgColour());
+    const Color bg = detail::InkOf(GetBgColour());
+    const Color fg = detail::InkOf(GetFgColour());
     const Color white(1.0, 1.0, 1.0);
     vorn::Clear(f, CtoCA(bg));
 
@@ -172,11 +147,11 @@ void GradientRangeControl::RenderFace(Filter& f, int h)
     const int xmin = m_model.GetMinColumn(), xmax = m_model.GetMaxColumn();
 
     const int groove = (y0 + y1) / 2;
-    FillRows(f, left, right, groove - 1, groove + 1, CtoCA(Mix(bg, fg, 0.25)));
+    FillRows(f, left, right, groove - 1, groove + 1, CtoCA(detail::MixColour(bg, fg, 0.25)));
 
-    const Color lit = Mix(bg, white, 0.55), shade = Mix(bg, fg, 0.45);
+    const Color lit = detail::MixColour(bg, white, 0.55), shade = detail::MixColour(bg, fg, 0.45);
     for (int y = y0; y <= y1; ++y)
-        DrawLine(f, xmin, y, xmax, y, CtoCA(Mix(lit, shade, double(y - y0) / std::max(y1 - y0, 1))));
+        DrawLine(f, xmin, y, xmax, y, CtoCA(detail::MixColour(lit, shade, double(y - y0) / std::max(y1 - y0, 1))));
     const ColorA edge = CtoCA(fg);
     DrawLine(f, xmin, y0, xmax, y0, edge);
     DrawLine(f, xmin, y1, xmax, y1, edge);
@@ -190,7 +165,7 @@ void GradientRangeControl::RenderFace(Filter& f, int h)
         const double base = stem + side * 9.0, tip = stem + side * 1.0;
         for (int y = int(mid - r); y <= int(mid + r + 0.5); ++y) {
             const double reach = std::max(0.0, 1.0 - std::abs(y - mid) / r) * 8.0;
-            DrawLine(f, base, y, base - side * reach, y, CtoCA(Mix(fg, bg, 0.2)));
+            DrawLine(f, base, y, base - side * reach, y, CtoCA(detail::MixColour(fg, bg, 0.2)));
         }
         DrawLine(smooth, base, mid - r, tip, mid, edge);
         DrawLine(smooth, base, mid + r, tip, mid, edge);
@@ -253,8 +228,8 @@ void GradientSummary::OnDraw(wxDC* dc)
         return;
     wxImage image;
     wxBitmap picture;
-    DrawFace(*dc, w, h, image, picture, [&](Filter& f) {
-        const Color bg = Ink(GetBgColour());
+    detail::DrawSoftwareFace(*dc, w, h, image, picture, [&](Filter& f) {
+        const Color bg = detail::InkOf(GetBgColour());
         vorn::Clear(f, CtoCA(bg));
         const std::vector<Color>& row = m_model.GetRow();
         const int left = m_model.GetLeft(), n = int(row.size());
@@ -263,7 +238,7 @@ void GradientSummary::OnDraw(wxDC* dc)
         for (int i = 0; i < n; ++i)
             DrawLine(f, left + i, top, left + i, bottom, CtoCA(row[size_t(i)]));
         if (framed && n > 0) {
-            const ColorA frame = CtoCA(Mix(bg, Ink(GetFgColour()), 0.6));
+            const ColorA frame = CtoCA(detail::MixColour(bg, detail::InkOf(GetFgColour()), 0.6));
             DrawLine(f, left - 1, 0, left + n, 0, frame);
             DrawLine(f, left - 1, h - 1, left + n, h - 1, frame);
             DrawLine(f, left - 1, 0, left - 1, h - 1, frame);

@@ -20,4 +20,16 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/text_button.cpp
   controls/ring_button.cpp
   controls/popup_button.cpp
+  # range controls
+  controls/range_control_model.cpp
+  controls/range_control.cpp
+  # compass and horizon
+  controls/compass_model.cpp
+  controls/compass.cpp
+  controls/horizon_model.cpp
+  controls/horizon.cpp
+  # movie bar and time control
+  controls/movie_bar_model.cpp
+  controls/movie_bar.cpp
+  controls/time_control.cpp
 )

@@ -11,4 +11,5 @@ vorn_subsystem(framework DEPENDS util SOURCES
   framework/window_deferred.cpp
   framework/surface.cpp
   framework/write_to_string.cpp
+  framework/panel.cpp
 )

@@ -1,4 +1,4 @@
-vorn_subsystem(tree DEPENDS util framework assets controls text_lists SOURCES
+vorn_subsystem(tree DEPENDS util framework assets controls text_lists colour SOURCES
   tree/tree_layout.cpp
   tree/tree_node.cpp
   tree/tree_control.cpp
@@ -8,4 +8,5 @@ vorn_subsystem(tree DEPENDS util framework assets controls text_lists SOURCES
   tree/error_row.cpp
   tree/value_rows.cpp
   tree/text_rows.cpp
+  tree/asset_rows.cpp
 )

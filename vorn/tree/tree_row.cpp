@@ -181,22 +181,30 @@ void VUITreeControlBase::UpDateData(VornListButton* button)
 {
     if (!button)
         return;
+    const VUITreeFunctionChoices& choices = GetFunctionChoices();
     button->ClearAll();
-    button->Append("Widget");
+    button->Append(choices.texts[0]);
     button->Append();
-    button->Append("Texture");
-    button->Append("Function");
+    button->Append(choices.texts[1]);
+    button->Append(choices.texts[2]);
+}
+
+const VUITreeFunctionChoices& VUITreeControlBase::GetFunctionChoices() const
+{
+    static const VUITreeFunctionChoices widget{{"Widget", "Texture", "Function"}, {0, 1, 2}, 0};
+    return widget;
 }
 
 int VUITreeControlBase::GetNodeIdOrNone() const { return m_node ? m_node->GetNodeID() : -1; }
 
 void VUITreeControlBase::OnFunctionButtonPush()
 {
-    FunctionButtonPushHint hint(GetNodeIdOrNone(), -1, 0);
+    const VUITreeFunctionChoices& choices = GetFunctionChoices();
+    FunctionButtonPushHint hint(GetNodeIdOrNone(), -1, choices.currentKind);
     switch (m_funcButton ? m_funcButton->GetSelected() : -1) {
-    case 0: hint.requestedKind = 0; break;
-    case 2: hint.requestedKind = 1; break;
-    case 3: hint.requestedKind = 2; break;
+    case 0: hint.requestedKind = choices.kinds[0]; break;
+    case 2: hint.requestedKind = choices.kinds[1]; break;
+    case 3: hint.requestedKind = choices.kinds[2]; break;
     default: break;
     }
     if (hint.requestedKind != hint.currentKind && m_group)
@@ -237,9 +245,8 @@ VUITreeSubPrimBase::VUITreeSubPrimBase(AssetManager* assets, std::string name, b
 VUITreeSubPrimBase::~VUITreeSubPrimBase() { delete m_pushButton; }
 
 // Without images there is nothing to press: the button is made only from an image set.
-bool VUITreeSubPrimBase::Create(wxWindow* parent, int id, VornControlGroup* group, long style)
+void VUITreeSubPrimBase::OnCreateWidgets()
 {
-    const bool ok = VUITreeControlBase::Create(parent, id, group, style);
     if (m_imageCache && !m_pushButton) {
         const int iw = m_imageCache->GetWidth(), ih = m_imageCache->GetHeight();
         m_pushButton = new VornPushButton;
@@ -248,7 +255,6 @@ bool VUITreeSubPrimBase::Create(wxWindow* parent, int id, VornControlGroup* grou
                              &m_pushGroup, 0);
         m_pushButton->Show();
     }
-    return ok;
 }
 
 int VUITreeSubPrimBase::GetMaxWidth()

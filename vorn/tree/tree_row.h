@@ -60,6 +60,14 @@ public:
     int currentKind;   ///< The kind the row has now.
 };
 
+/// What a row's function button offers: the texts of entries 0, 2 and 3 (entry 1 is an
+/// empty entry), the kind each asks for, and the kind the row has now.
+struct VUITreeFunctionChoices {
+    const char* texts[3]; ///< Texts of entries 0, 2 and 3.
+    int kinds[3];         ///< Kinds entries 0, 2 and 3 ask for.
+    int currentKind;      ///< The row's kind now.
+};
+
 /// The function button's group: a choice runs the row's OnFunctionButtonPush.
 class VUITreeFuncCG : public VornControlGroup {
 public:
@@ -98,10 +106,12 @@ public:
     int GetMaxHeight() override { return 32; }
     /// Draws the row background, line, dot and label.
     void OnDraw(wxDC* dc) override;
-    /// Fills the function button's list: "Widget", a separator, "Texture", "Function".
+    /// Fills the function button's list from GetFunctionChoices (entry 1 an empty entry).
     void UpDateData(VornListButton* button) override;
-    /// Sends a FunctionButtonPushHint when the choice differs from the widget.
+    /// Sends a FunctionButtonPushHint when the kind chosen differs from the row's own.
     virtual void OnFunctionButtonPush();
+    /// The function button's entries and kinds: "Widget", "Texture", "Function"; now the widget.
+    virtual const VUITreeFunctionChoices& GetFunctionChoices() const;
 
     /// Replaces the label (the alignment point keeps the first label's width).
     void ChangeName(std::string name);
@@ -205,8 +215,6 @@ public:
     /// Deletes the push button.
     ~VUITreeSubPrimBase() override;
 
-    /// The row base's Create, then the push button.
-    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
     using VUITreeControlBase::Create;
     /// A + 5 without images; else image width + A + 35.
     int GetMaxWidth() override;
@@ -220,6 +228,9 @@ public:
     VornPushButton* GetPushButton() const { return m_pushButton; }
 
 protected:
+    /// The push button, from the image cache, with the row's other widgets (see Create).
+    void OnCreateWidgets() override;
+
     VornPushButton* m_pushButton = nullptr;        ///< The push button, owned.
     const VornwxBitmapCache* m_imageCache = nullptr; ///< Its images (not owned), or null.
     VUITreeSubPrimBaseCG m_pushGroup;              ///< The push button's group.

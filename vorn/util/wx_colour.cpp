@@ -4,16 +4,7 @@
 
 namespace vorn {
 
-namespace {
 using detail::kByteToUnit;
-
-unsigned char TruncateChannel(double component)
-{
-    // Truncation of the product is the contract; the cast of an out-of-range value is
-    // done through int so that it wraps like the byte it becomes rather than being UB.
-    return static_cast<unsigned char>(static_cast<int>(component * 255.0));
-}
-} // namespace
 
 Color WxCtoC(const wxColour& c)
 {
@@ -27,12 +18,12 @@ ColorA WxCtoCA(const wxColour& c)
 
 wxColour CtoWxC(const Color& c)
 {
-    return wxColour(TruncateChannel(c.r), TruncateChannel(c.g), TruncateChannel(c.b));
+    return wxColour(detail::UnitToByteTruncated(c.r), detail::UnitToByteTruncated(c.g), detail::UnitToByteTruncated(c.b));
 }
 
 wxColour CAtoWxC(const ColorA& c)
 {
-    return wxColour(TruncateChannel(c.r), TruncateChannel(c.g), TruncateChannel(c.b));
+    return wxColour(detail::UnitToByteTruncated(c.r), detail::UnitToByteTruncated(c.g), detail::UnitToByteTruncated(c.b));
 }
 
 } // namespace vorn

@@ -100,7 +100,7 @@ bool GreyMap(BitmapA& bitmap, const wxImage& mask, const Color& colour, ColourRu
             if (colourRule == ColourRule::Set) {
                 p[c] = static_cast<unsigned char>(static_cast<int>(grey * components[c]));
             } else if (colourRule == ColourRule::Map) {
-                const unsigned char tint = static_cast<unsigned char>(static_cast<int>(t * components[c] * 255.0));
+                const unsigned char tint = detail::UnitToByteTruncated(t * components[c]);
                 p[c] = static_cast<unsigned char>(static_cast<int>(p[c] * (1.0 - t) + tint));
             }
         }
@@ -178,9 +178,9 @@ bool ClearwxImage(wxImage& image, const Color& colour)
     const int w = ImageWidth(image), h = ImageHeight(image);
     if (w == 0 && h == 0)
         return false;
-    const unsigned char r = static_cast<unsigned char>(static_cast<int>(colour.r * 255.0));
-    const unsigned char g = static_cast<unsigned char>(static_cast<int>(colour.g * 255.0));
-    const unsigned char b = static_cast<unsigned char>(static_cast<int>(colour.b * 255.0));
+    const unsigned char r = detail::UnitToByteTruncated(colour.r);
+    const unsigned char g = detail::UnitToByteTruncated(colour.g);
+    const unsigned char b = detail::UnitToByteTruncated(colour.b);
     unsigned char* d = image.GetData();
     const size_t count = size_t(w) * size_t(h);
     for (size_t i = 0; i < count; ++i) {

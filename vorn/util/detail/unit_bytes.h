@@ -17,4 +17,11 @@ inline unsigned char UnitToByte(double v)
     return static_cast<unsigned char>(static_cast<int>(v * 255.0 + 0.5));
 }
 
+// truncate(v x 255) taken as a byte: the wxColour conversion's rule (CtoWxC). An
+// out-of-range value wraps like the byte it becomes instead of being undefined.
+inline unsigned char UnitToByteTruncated(double v)
+{
+    return static_cast<unsigned char>(static_cast<int>(v * 255.0));
+}
+
 } // namespace vorn::detail
