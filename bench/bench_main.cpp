@@ -108,6 +108,14 @@ vorn::AssetManager& BenchAssets()
     return assets;
 }
 
+void BenchMouse(wxWindow* w, wxEventType type, int x, int y)
+{
+    wxMouseEvent e(type);
+    e.SetPosition(wxPoint(x, y));
+    e.SetLeftDown(type != wxEVT_LEFT_UP);
+    w->GetEventHandler()->ProcessEvent(e);
+}
+
 wxPanel* BenchPanel()
 {
     if (!g_panel) {

@@ -13,6 +13,16 @@
 wxPanel* BenchPanel();
 // The default skin as built (its colour and font databases loaded), created once per process.
 vorn::AssetManager& BenchAssets();
+// A skin image loaded through BenchAssets(), or null when the name does not load.
+template <class Image>
+const Image* BenchSkinImage(const char* name)
+{
+    const Image* image = nullptr;
+    BenchAssets().LoadImageCached(name, image);
+    return image;
+}
+// Hands `w` a synthetic mouse event at (x, y), the left button held for all but a left release.
+void BenchMouse(wxWindow* w, wxEventType type, int x, int y);
 // Lets GTK deliver what is pending.
 void BenchPump();
 

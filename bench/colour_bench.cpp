@@ -33,14 +33,6 @@ ColourPicker* MakePicker()
     return picker;
 }
 
-void SendMouse(wxWindow* w, wxEventType type, int x, int y, bool leftDown)
-{
-    wxMouseEvent e(type);
-    e.SetPosition(wxPoint(x, y));
-    e.SetLeftDown(leftDown);
-    w->GetEventHandler()->ProcessEvent(e);
-}
-
 // Moves back and forth over [from, to] in steps of 7 pixels, each step one motion event.
 class Sweep {
 public:
@@ -80,15 +72,15 @@ void RunDrag(benchmark::State& state, wxWindow* w, VornControlGroup& group, int 
     CountingReceiver receiver;
     group.Register(&receiver);
     BenchPump();
-    SendMouse(w, wxEVT_LEFT_DOWN, x0, y, true);
+    BenchMouse(w, wxEVT_LEFT_DOWN, x0, y);
     Sweep sweep(x0, x1);
     int row = y;
     for (auto _ : state) {
         if (alternateRows)
             row = row == y ? y + 20 : y; // in the field, hue and value both change every step
-        SendMouse(w, wxEVT_MOTION, sweep.Next(), row, true);
+        BenchMouse(w, wxEVT_MOTION, sweep.Next(), row);
     }
-    SendMouse(w, wxEVT_LEFT_UP, x0, y, false);
+    BenchMouse(w, wxEVT_LEFT_UP, x0, y);
     state.SetLabel(FaceLabel(what, w->GetClientSize()));
     state.counters["updates"] = static_cast<double>(receiver.updates);
     group.DeRegister(&receiver);

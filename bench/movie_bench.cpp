@@ -22,14 +22,6 @@ public:
     void MovieValueChanged(unsigned int, VornControl*) override { ++hooks; }
 };
 
-void Send(wxWindow* w, wxEventType type, int x, int y)
-{
-    wxMouseEvent ev(type);
-    ev.SetPosition(wxPoint(x, y));
-    ev.SetLeftDown(type != wxEVT_LEFT_UP);
-    w->HandleWindowEvent(ev);
-}
-
 void BM_MovieValueDragStep(benchmark::State& state)
 {
     const wxBitmap *start = nullptr, *end = nullptr, *value = nullptr;
@@ -45,16 +37,16 @@ void BM_MovieValueDragStep(benchmark::State& state)
     BenchPump();
     wxBitmap target(300, 24, 24);
     wxMemoryDC dc(target);
-    Send(bar, wxEVT_LEFT_DOWN, bar->GetModel().GetValueX() + 4, 5);
+    BenchMouse(bar, wxEVT_LEFT_DOWN, bar->GetModel().GetValueX() + 4, 5);
     int x = 13, step = 7;
     for (auto _ : state) {
         x += step;
         if (x > 280 || x < 13)
             step = -step;
-        Send(bar, wxEVT_MOTION, x, 5);
+        BenchMouse(bar, wxEVT_MOTION, x, 5);
         bar->OnDraw(&dc);
     }
-    Send(bar, wxEVT_LEFT_UP, x, 5);
+    BenchMouse(bar, wxEVT_LEFT_UP, x, 5);
     state.SetLabel("VornMovieBar value drag @300x24");
     state.counters["hooks"] = static_cast<double>(group.hooks);
     bar->Destroy();
@@ -84,15 +76,15 @@ void BM_TimeDialDragStep(benchmark::State& state)
     if (!dial)
         return;
     BenchPump();
-    Send(dial, wxEVT_LEFT_DOWN, 56, 32);
+    BenchMouse(dial, wxEVT_LEFT_DOWN, 56, 32);
     // The pointer walks round the dial, a new direction at every step.
     double turn = 0.0;
     for (auto _ : state) {
         turn += 0.013;
-        Send(dial, wxEVT_MOTION, 32 + static_cast<int>(std::lround(24 * std::cos(2 * M_PI * turn))),
+        BenchMouse(dial, wxEVT_MOTION, 32 + static_cast<int>(std::lround(24 * std::cos(2 * M_PI * turn))),
              32 - static_cast<int>(std::lround(24 * std::sin(2 * M_PI * turn))));
     }
-    Send(dial, wxEVT_LEFT_UP, 56, 32);
+    BenchMouse(dial, wxEVT_LEFT_UP, 56, 32);
     state.SetLabel("VornTimeControl drag @65x65");
     state.counters["updates"] = static_cast<double>(receiver.updates);
     group.DeRegister(&receiver);

@@ -16,13 +16,6 @@ using namespace vornskin;
 
 namespace {
 
-const wxBitmap* SkinBitmap(const char* name)
-{
-    const wxBitmap* image = nullptr;
-    BenchAssets().LoadImageCached(name, image);
-    return image;
-}
-
 // Hooks that count, so that the steps cannot be optimised into nothing.
 template <class Base>
 class Counting : public Base {
@@ -36,14 +29,6 @@ public:
 private:
     long* m_counter;
 };
-
-void Send(wxWindow* w, wxEventType type, int x, int y)
-{
-    wxMouseEvent e(type);
-    e.SetPosition(wxPoint(x, y));
-    e.SetLeftDown(type != wxEVT_LEFT_UP);
-    w->HandleWindowEvent(e);
-}
 
 enum Case { kBody, kHandle, kVerticalBody };
 
@@ -59,12 +44,12 @@ void BM_RangeDragStep(benchmark::State& state)
     if (vertical) {
         range = new Counting<VornVertRangeControl>(&changes, outline, fill, kRangeHandleWidth, kRangeHandleHeight,
                                                    kRangeTrackStart, kRangeBandStart, kRangeTrackEnd, kRangeBandEnd,
-                                                   SkinBitmap(kVRangeBackground), true);
+                                                   BenchSkinImage<wxBitmap>(kVRangeBackground), true);
         range->Create(0, 0, 28, 240, BenchPanel(), wxID_ANY, nullptr);
     } else {
         range = new Counting<VornRangeControl>(&changes, outline, fill, kRangeHandleWidth, kRangeHandleHeight,
                                                kRangeTrackStart, kRangeBandStart, kRangeTrackEnd, kRangeBandEnd,
-                                               SkinBitmap(kRangeBackground));
+                                               BenchSkinImage<wxBitmap>(kRangeBackground));
         range->Create(0, 0, 240, 28, BenchPanel(), wxID_ANY, nullptr);
     }
     range->SetZoomValue(0.4, false);
@@ -76,9 +61,9 @@ void BM_RangeDragStep(benchmark::State& state)
     const int first = which == kHandle ? 6 : 20, last = which == kHandle ? 60 : 140;
     const auto at = [&](int along, wxEventType type) {
         if (vertical)
-            Send(range, type, across, kRangeTrackStart + kRangeTrackEnd - 1 - along);
+            BenchMouse(range, type, across, kRangeTrackStart + kRangeTrackEnd - 1 - along);
         else
-            Send(range, type, along, across);
+            BenchMouse(range, type, along, across);
     };
     at(first, wxEVT_LEFT_DOWN);
     int along = first, step = 3;

@@ -15,5 +15,7 @@ std::vector<GalleryPage> AllGalleryPages()
         {"table", BuildTablePage},
         {"property tree", BuildTreePage},
         {"colour", BuildColourPage},
+        {"instruments", BuildInstrumentsPage},
+        {"GL", BuildGlPage},
     };
 }

@@ -14,6 +14,8 @@ wxWindow* BuildScrollBarsPage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildTablePage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildTreePage(wxWindow* parent, GalleryContext& context);
 wxWindow* BuildColourPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildInstrumentsPage(wxWindow* parent, GalleryContext& context);
+wxWindow* BuildGlPage(wxWindow* parent, GalleryContext& context);
 
 // Parts of the pages above, built by their own files.
 wxWindow* BuildMultiLineDemo(wxWindow* parent, GalleryContext& context); // on "text"

@@ -38,6 +38,8 @@
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/colour_database.h>
 #include <vorn/assets/font_database.h>
+#include <vorn/assets/gl_image.h>
+#include <vorn/assets/gl_window.h>
 #include <vorn/assets/image_cache.h>
 #include <vorn/assets/image_script.h>
 #include <vorn/assets/skin_info.h>
@@ -98,6 +100,7 @@
 #include <vorn/tree/asset_rows.h>
 #include <vorn/tree/blob_row.h>
 #include <vorn/tree/error_row.h>
+#include <vorn/tree/list_rows.h>
 #include <vorn/tree/text_rows.h>
 #include <vorn/tree/tree_control.h>
 #include <vorn/tree/tree_layout.h>

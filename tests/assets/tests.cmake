@@ -15,6 +15,7 @@ set(VORN_ASSETS_GUI_TEST_SOURCES
   assets/image_loading_test.cpp
   assets/font_database_test.cpp
   assets/wallpaper_test.cpp
+  assets/gl_image_test.cpp
   ${PROJECT_SOURCE_DIR}/fuzz/parser_contracts.cpp
 )
 if(TARGET vorn_assets)

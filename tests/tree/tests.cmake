@@ -8,6 +8,7 @@ vorn_add_test(vorn_tree_gui_tests SUBSYSTEMS util framework assets controls text
   tree/value_rows_test.cpp
   tree/text_rows_test.cpp
   tree/asset_rows_test.cpp
+  tree/list_rows_test.cpp
 )
 target_compile_definitions(vorn_tree_gui_tests PRIVATE VORN_TEST_SKIN_DIR="${PROJECT_BINARY_DIR}/skin")
 add_dependencies(vorn_tree_gui_tests vorn-skin)

@@ -18,5 +18,7 @@ set(VORN_ASSETS_SOURCES
   assets/image_cache.cpp
   assets/wallpaper.cpp
   assets/skin_names.cpp
+  assets/gl_image.cpp
+  assets/gl_window.cpp
 )
 vorn_subsystem(assets DEPENDS util SOURCES ${VORN_ASSETS_SOURCES})

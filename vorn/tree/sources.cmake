@@ -9,4 +9,5 @@ vorn_subsystem(tree DEPENDS util framework assets controls text_lists colour SOU
   tree/value_rows.cpp
   tree/text_rows.cpp
   tree/asset_rows.cpp
+  tree/list_rows.cpp
 )

@@ -1,0 +1,2 @@
+// (placeholder)
+#include "bench_support.h"

@@ -1,0 +1,1 @@
+#include <vorn/tree/list_rows.h>
