@@ -252,7 +252,7 @@ void VornEdit::OnDraw(wxDC* dc)
     const int selHi = std::clamp(m_model.GetSelectionMax(), first, end);
     auto xOf = [&](int index) { return m_textX + offset + m_model.PrefixWidth(index); };
     if (selLo > first)
-        mdc.DrawText(wxString::FromUTF8(m_model.GetShown(first, selLo - first)), xOf(first), m_textY);
+        detail::DrawTextRun(mdc, wxString::FromUTF8(m_model.GetShown(first, selLo - first)), xOf(first), m_textY);
     if (selHi > selLo) {
         mdc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
         mdc.SetTextBackground(m_highlightColour);
@@ -260,7 +260,7 @@ void VornEdit::OnDraw(wxDC* dc)
         mdc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
     }
     if (end > selHi)
-        mdc.DrawText(wxString::FromUTF8(m_model.GetShown(selHi, end - selHi)), xOf(selHi), m_textY);
+        detail::DrawTextRun(mdc, wxString::FromUTF8(m_model.GetShown(selHi, end - selHi)), xOf(selHi), m_textY);
 
     if (m_editable && m_hasFocus && m_caretPhase) {
         mdc.SetPen(*wxTRANSPARENT_PEN);

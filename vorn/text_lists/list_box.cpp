@@ -9,6 +9,7 @@
 #include <vorn/framework/control_group.h>
 #include <vorn/text_lists/list_popup.h>
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/detail/text_measure.h>
 
 namespace vorn {
 
@@ -261,7 +262,7 @@ void VornListBox::OnDraw(wxDC* dc)
         mdc.SetTextForeground(m_info.textColour);
         mdc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
         mdc.SetClippingRegion(m_info.x, m_info.y, std::max(m_info.width, 0), std::max(m_info.height, 0));
-        mdc.DrawText(wxString::FromUTF8(FitText(mdc, m_info.width)), m_info.x, m_info.y);
+        detail::DrawTextRun(mdc, wxString::FromUTF8(FitText(mdc, m_info.width)), m_info.x, m_info.y);
         mdc.DestroyClippingRegion();
     }
     detail::BlitBitmap(*dc, 0, 0, m_buffer.GetWidth(), m_buffer.GetHeight(), m_buffer);

@@ -8,6 +8,7 @@
 #include <vorn/text_lists/list_box.h>
 #include <vorn/util/detail/blit.h>
 #include <vorn/util/diagnostics.h>
+#include <vorn/util/detail/text_measure.h>
 
 namespace vorn {
 
@@ -291,7 +292,7 @@ void ExpandedVornListBox::Render(wxDC& dc)
         }
         if (i == m_selected && m_dot.IsOk())
             dc.DrawBitmap(m_dot, (kTextLeft - m_dot.GetWidth()) / 2, top + (h - m_dot.GetHeight()) / 2, true);
-        dc.DrawText(wxString::FromUTF8(e->GetText()), kTextLeft, top + 1);
+        detail::DrawTextRun(dc, wxString::FromUTF8(e->GetText()), kTextLeft, top + 1);
     }
     dc.DestroyClippingRegion();
 

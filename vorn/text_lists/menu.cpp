@@ -8,6 +8,7 @@
 #include <vorn/framework/control_group.h>
 #include <vorn/text_lists/popup_placement.h>
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/detail/text_measure.h>
 
 namespace vorn {
 
@@ -89,7 +90,7 @@ void VornMenuItem::DrawLabel(wxDC& dc, const wxFont& font, int x)
     dc.SetTextForeground(m_current);
     dc.SetTextBackground(m_colours.second);
     dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    dc.DrawText(Wx(m_text), x, 0);
+    detail::DrawTextRun(dc, Wx(m_text), x, 0);
 }
 
 void VornMenuTitleEntry::DrawFace(wxDC& dc) { DrawLabel(dc, m_menu->GetTitleFont(), kTitleX); }

@@ -10,6 +10,7 @@
 #include <vorn/framework/control_group.h>
 #include <vorn/text_lists/detail/monster_cell_area.h>
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/detail/text_measure.h>
 
 namespace vorn {
 
@@ -56,7 +57,7 @@ void TextColumnHeading::Draw(wxDC& dc, const wxRect& rect, bool centred) const
     dc.SetTextForeground(m_colour);
     const wxSize extent = dc.GetTextExtent(text);
     wxDCClipper clip(dc, rect);
-    dc.DrawText(text, AlignedX(rect, extent.x, centred), rect.y + (rect.height - extent.y) / 2);
+    detail::DrawTextRun(dc, text, AlignedX(rect, extent.x, centred), rect.y + (rect.height - extent.y) / 2);
 }
 
 void BitmapColumnHeading::Draw(wxDC& dc, const wxRect& rect, bool centred) const
@@ -138,7 +139,7 @@ void StaticTextColumnEntry::OnDraw(wxDC* dc)
     const wxRect rect(0, 0, GetWidth() - 1, GetHeight() - 1);
     const wxSize extent = dc->GetTextExtent(text);
     wxDCClipper clip(*dc, rect);
-    dc->DrawText(text, AlignedX(rect, extent.x, m_centred), (rect.height - extent.y) / 2);
+    detail::DrawTextRun(*dc, text, AlignedX(rect, extent.x, m_centred), (rect.height - extent.y) / 2);
 }
 
 CheckBoxColumnEntry::CheckBoxColumnEntry(const VornwxBitmapCache* cache, bool on) : m_cache(cache), m_on(on) {}

@@ -10,6 +10,7 @@
 #include <vorn/framework/control_group.h>
 #include <vorn/framework/hints.h>
 #include <vorn/text_lists/detail/text_input.h>
+#include <vorn/util/detail/text_measure.h>
 
 namespace vorn {
 
@@ -513,15 +514,15 @@ void VornMultiEdit::DrawLine(wxMemoryDC& dc, int line, int y, int selLo, int sel
     const int x = m_textRect.x, top = m_textRect.y + y;
     const int lo = std::clamp(selLo, start, end), hi = std::clamp(selHi, start, end);
     if (lo >= hi) {
-        dc.DrawText(piece(start, end), x, top);
+        detail::DrawTextRun(dc, piece(start, end), x, top);
         return;
     }
     const int loX = m_layout.XOf(text, lo), hiX = m_layout.XOf(text, hi);
-    dc.DrawText(piece(start, lo), x, top);
+    detail::DrawTextRun(dc, piece(start, lo), x, top);
     dc.SetBackgroundMode(wxBRUSHSTYLE_SOLID);
-    dc.DrawText(piece(lo, hi), x + loX, top);
+    detail::DrawTextRun(dc, piece(lo, hi), x + loX, top);
     dc.SetBackgroundMode(wxBRUSHSTYLE_TRANSPARENT);
-    dc.DrawText(piece(hi, end), x + hiX, top);
+    detail::DrawTextRun(dc, piece(hi, end), x + hiX, top);
 }
 
 // The buffer keeps the last frame. A paint after a keystroke or a caret blink redraws only

@@ -8,6 +8,7 @@
 #include <wx/bitmap.h>
 #include <wx/dcmemory.h>
 #include <wx/font.h>
+#include <wx/graphics.h>
 
 namespace vorn::detail {
 
@@ -38,6 +39,20 @@ inline wxMemoryDC& MeasuringContext(const wxFont& font)
     context->dc.SetFont(wanted);
     contexts->push_back(std::move(context));
     return contexts->back()->dc;
+}
+
+// Draws a run of text in the context's font and text colour with its top-left corner at
+// (x, y). A context drawing through a graphics context (every memory and client context on
+// GTK 3) measures the whole text again after drawing it, only to grow its bounding box, which
+// nothing here reads; so text on a transparent background goes to the graphics context
+// directly. Solid-background text keeps the context's own path.
+inline void DrawTextRun(wxDC& dc, const wxString& text, int x, int y)
+{
+    wxGraphicsContext* gc = dc.GetGraphicsContext();
+    if (gc && dc.GetBackgroundMode() == wxBRUSHSTYLE_TRANSPARENT && !text.empty())
+        gc->DrawText(text, x, y);
+    else
+        dc.DrawText(text, x, y);
 }
 
 } // namespace vorn::detail
