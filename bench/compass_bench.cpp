@@ -59,12 +59,18 @@ void BM_CompassDragStep(benchmark::State& state)
 }
 BENCHMARK(BM_CompassDragStep)->Arg(100)->Arg(400)->Unit(benchmark::kMicrosecond);
 
-// The roll handle dragged round the dial, 2 degrees a step: every step composes the face.
+VornAHorizonControl* MakeHorizon(VornControlGroupValue& group)
+{
+    return new VornAHorizonControl(SkinImage(vornskin::kHorizonFace), 50, 50, 40, 0, 40, 100, 100, BenchPanel(),
+                                   wxID_ANY, &group);
+}
+
+// The roll handle dragged round and round the dial, 2 degrees a step: the first lap
+// composes each picture, the later ones find it kept.
 void BM_HorizonDragStep(benchmark::State& state)
 {
     VornControlGroupValue group;
-    auto* horizon = new VornAHorizonControl(SkinImage(vornskin::kHorizonFace), 50, 50, 40, 0, 40, 100, 100,
-                                            BenchPanel(), wxID_ANY, &group);
+    auto* horizon = MakeHorizon(group);
     wxBitmap target(100, 100, 24);
     wxMemoryDC dc(target);
     Send(horizon, wxEVT_LEFT_DOWN, 90, 50);
@@ -80,5 +86,27 @@ void BM_HorizonDragStep(benchmark::State& state)
     BenchPump();
 }
 BENCHMARK(BM_HorizonDragStep)->Unit(benchmark::kMicrosecond);
+
+// Steps to states never drawn before (once the kept pictures are full, none is kept): the
+// cost of composing a picture, as the first lap pays it. The roll walks in 1/7 of a
+// degree, the pitch in steps coprime to the axis, so the handles rarely repeat.
+void BM_HorizonNewStateStep(benchmark::State& state)
+{
+    VornControlGroupValue group;
+    auto* horizon = MakeHorizon(group);
+    wxBitmap target(100, 100, 24);
+    wxMemoryDC dc(target);
+    long k = 0;
+    for (auto _ : state) {
+        ++k;
+        horizon->SetValue(static_cast<float>(k) / 2520.0f);
+        horizon->SetPitchValue(static_cast<float>(k % 61) / 61.0f);
+        horizon->OnDraw(&dc);
+    }
+    state.SetLabel("VornAHorizonControl @100x100");
+    horizon->Destroy();
+    BenchPump();
+}
+BENCHMARK(BM_HorizonNewStateStep)->Unit(benchmark::kMicrosecond);
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "host_controls.h"
 
+#include <cstdio>
+
 #include <wx/button.h>
 #include <wx/checkbox.h>
 #include <wx/spinctrl.h>
@@ -111,4 +113,11 @@ void ApplyPageColours(wxWindow* page, AssetManager* assets)
     }
     page->SetBackgroundColour(background);
     page->SetForegroundColour(text);
+}
+
+std::string FormatNumber(double value, const char* format)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, format, value);
+    return text;
 }

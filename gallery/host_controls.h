@@ -36,6 +36,9 @@ public:
     }
 };
 
+// A number as the log shows it, in the C locale's format `format` ("%g", "%.3f", ...).
+std::string FormatNumber(double value, const char* format = "%g");
+
 // Gives a page the skin's panel background and text colours (a dark default without a skin).
 void ApplyPageColours(wxWindow* page, vorn::AssetManager* assets);
 

@@ -1,20 +1,13 @@
 #include "node_book.h"
 
-#include <cstdio>
-
 #include <vorn/framework/value_interfaces.h>
 #include <vorn/tree/tree_row.h>
+
+#include "host_controls.h"
 
 using namespace vorn;
 
 namespace {
-
-std::string Number(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", v);
-    return text;
-}
 
 std::string Describe(VornVUIControl* row, Shows kind)
 {
@@ -23,7 +16,7 @@ std::string Describe(VornVUIControl* row, Shows kind)
         double v = 0;
         if (auto* r = dynamic_cast<RealVal*>(row))
             r->GetValue(v);
-        return Number(v);
+        return FormatNumber(v);
     }
     case Shows::Int: {
         int v = 0;
@@ -35,13 +28,13 @@ std::string Describe(VornVUIControl* row, Shows kind)
         Vec3d v;
         if (auto* r = dynamic_cast<Vec3dVal*>(row))
             r->GetValue(v);
-        return "(" + Number(v.x) + ", " + Number(v.y) + ", " + Number(v.z) + ")";
+        return "(" + FormatNumber(v.x) + ", " + FormatNumber(v.y) + ", " + FormatNumber(v.z) + ")";
     }
     case Shows::Colour: {
         Color c;
         if (auto* r = dynamic_cast<ColorVal*>(row))
             r->GetValue(c);
-        return "rgb(" + Number(c.r) + ", " + Number(c.g) + ", " + Number(c.b) + ")";
+        return "rgb(" + FormatNumber(c.r) + ", " + FormatNumber(c.g) + ", " + FormatNumber(c.b) + ")";
     }
     case Shows::Nothing:
         return {};

@@ -28,12 +28,7 @@ using namespace vorn;
 
 namespace {
 
-std::string Fixed(double v)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.3f", v);
-    return text;
-}
+std::string Fixed(double v) { return FormatNumber(v, "%.3f"); }
 
 // The compass reports each drag step as ControlSelected, the horizon as ControlDrag; the
 // host then reads the values.

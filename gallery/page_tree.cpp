@@ -17,8 +17,10 @@
 #include <vorn/assets/asset_manager.h>
 #include <vorn/assets/skin_names.h>
 #include <vorn/text_lists/list_box.h>
+#include <vorn/text_lists/monster_box.h>
 #include <vorn/tree/blob_row.h>
 #include <vorn/tree/error_row.h>
+#include <vorn/tree/list_rows.h>
 #include <vorn/tree/text_rows.h>
 #include <vorn/tree/tree_control.h>
 #include <vorn/tree/value_rows.h>
@@ -57,6 +59,32 @@ private:
     EventLog* m_log;
 };
 
+// A list row as a host fills it: the primitives it offers, and the choice in the log.
+class PrimitiveRow : public VUITreeLB {
+public:
+    PrimitiveRow(AssetManager* assets, std::string name, EventLog* log) : VUITreeLB(assets, std::move(name)), m_log(log)
+    {
+    }
+    void UpDateData(VornListBox* box) override
+    {
+        box->ClearAll();
+        for (const char* shape : {"sphere", "cube", "cone", "torus"})
+            box->Append(shape);
+        box->SetSelected(m_choice, false);
+    }
+    void OnItemSelected() override
+    {
+        if (VornListBox* box = GetListBox()) {
+            m_choice = box->GetSelected();
+            m_log->Note("primitive is now \"" + box->GetItemText(m_choice) + "\"");
+        }
+    }
+
+private:
+    EventLog* m_log;
+    int m_choice = 0;
+};
+
 class TreePage : public wxPanel, public GalleryDemo {
 public:
     TreePage(wxWindow* parent, GalleryContext& context)
@@ -85,13 +113,19 @@ public:
         DestroyChildren();
     }
 
-    // Drags the scale slider, clicks the visibility box and builds the 1,000 rows.
+    // Drags the scale slider, clicks the visibility box, folds the first two branches to open the
+    // lights table, and builds the 1,000 rows.
     void RunDemo() override
     {
         if (m_scale && m_scale->GetSlider())
             Gesture(m_scale->GetSlider(), {4, 6}, {60, 6});
         if (m_visible && m_visible->GetToggle())
             Gesture(m_visible->GetToggle(), {5, 5}, {5, 5});
+        // Then the embedding rows come into view, with the lights table open.
+        m_transform->Col();
+        m_display->Col();
+        if (m_lights)
+            m_lights->SetExpanded(true, true);
         Build(1000);
     }
 
@@ -119,13 +153,13 @@ private:
         VornTreeRootNode* root = m_inspector->GetTreeRoot();
         auto* name = m_book.Add(root, new VUITreeTextEdits(assets, "name", false, PTYPE_STRING), Shows::Text);
 
-        VornBranchNode* transform = AddBranchToEnd(m_inspector, "transform");
+        VornBranchNode* transform = m_transform = AddBranchToEnd(m_inspector, "transform");
         auto* position = m_book.Add(transform, new VUITreeExpandTextEdits(assets, "position", false, PTYPE_VEC3D), Shows::Vec3);
         auto* rotation = m_book.Add(transform, new VUITreeAngleSelect(assets, "rotation", false, true, true), Shows::Real);
         m_scale = m_book.Add(transform, new VUITreeSlider(assets, "scale", true, 10.0, 0.0, 1.0, true), Shows::Real);
         auto* pivot = m_book.Add(transform, new VUITreeTextEdits(assets, "pivot", false, PTYPE_VEC3D), Shows::Vec3);
 
-        VornBranchNode* display = AddBranchToEnd(m_inspector, "display");
+        VornBranchNode* display = m_display = AddBranchToEnd(m_inspector, "display");
         m_visible = m_book.Add(display, new VUITreeCheckBox(assets, "visible", false), Shows::Int);
         auto* shading = new ShadingBranch(display->GetTree(), m_context.log);
         display->GetTree()->AddToEnd(shading);
@@ -142,6 +176,9 @@ private:
         time->SetDisplayStyle(2);
         auto* date = m_book.Add(timing, new VUITreeAngleSelect(assets, "shot on", false, true, true), Shows::Real);
         date->SetDisplayStyle(1);
+
+        VornBranchNode* render = AddBranchToEnd(m_inspector, "render");
+        BuildRenderBranch(render);
 
         VornBranchNode* keys = AddBranchToEnd(m_inspector, "keys");
         for (const Color& c : {Color(0.9, 0.4, 0.2), Color(0.3, 0.7, 0.9), Color(0.5, 0.85, 0.4)})
@@ -164,8 +201,66 @@ private:
         date->SetValue(0.6);
         transform->Exp();
         display->Exp();
+        render->Exp();
         keys->Exp();
         m_inspector->RefreshTree();
+    }
+
+    // Rows that embed larger controls: a list, an enumeration, a table that folds open under
+    // its row and a row folding open onto the host's own window (here a movie bar).
+    void BuildRenderBranch(VornBranchNode* render)
+    {
+        AssetManager* assets = m_context.assets;
+        m_book.Add(render, new PrimitiveRow(assets, "primitive", m_context.log), Shows::Nothing);
+        auto* quality = m_book.Add(render, new VUITreeEnumLB(assets, "quality"), Shows::Text);
+        quality->SetValue(std::string("draft|*normal|best"));
+
+        // The table wears the skin's table look, narrow enough for the inspector.
+        const wxBitmap *top = nullptr, *bottom = nullptr, *divider = nullptr, *handle = nullptr;
+        const VornwxBitmapCache* check = nullptr;
+        wxColour background(33, 36, 41), second(52, 94, 140), text(214, 218, 224);
+        if (assets) {
+            assets->LoadImageCached(vornskin::kTableTop, top);
+            assets->LoadImageCached(vornskin::kTableBottom, bottom);
+            assets->LoadImageCached(vornskin::kTableDivider, divider);
+            assets->LoadImageCached(vornskin::kTableHandle, handle);
+            assets->LoadImagesCached(vornskin::kTableCheck, check);
+            assets->GetColour(vornskin::kTableBackground, background);
+            assets->GetColour(vornskin::kTableSecond, second);
+            assets->GetColour(vornskin::kTableText, text);
+        }
+        std::string tableName = "lights";
+        auto* lights = new VUITreeMonsterBox(assets, "lights", top, bottom, divider, false, 200, 150, tableName,
+                                             nullptr);
+        AddToEnd(render, lights);
+        m_lights = lights;
+        if (VornMonsterBox* table = lights->GetMonsterBox()) {
+            table->SetColors(background, second, text);
+            table->SetScrollHandle(handle);
+            table->AddColumn("light", text, 100, false);
+            table->AddColumn("on", text, 30, false);
+            for (const char* light : {"key", "fill", "rim", "back", "bounce"}) {
+                table->AddEntry(0, light, text, false);
+                table->AddEntry(1, check, false);
+            }
+        }
+
+        auto* timeline = new VUITreePopControl(assets, "timeline");
+        AddToEnd(render, timeline);
+        const wxBitmap *start = nullptr, *end = nullptr, *value = nullptr;
+        if (assets) {
+            assets->LoadImageCached(vornskin::kMovieStart, start);
+            assets->LoadImageCached(vornskin::kMovieEnd, end);
+            assets->LoadImageCached(vornskin::kMovieValue, value);
+        }
+        auto* bar = new VornVUIMovieBar(start, end, value, timeline->GetXOffset(), timeline->GetYOffset(), 220, 24,
+                                        timeline->GetDisplayWindow(), -1, nullptr);
+        bar->SetUp(10, 6);
+        bar->SetTreeColours(timeline->GetBackgroundCol(), timeline->GetLineCol(), timeline->GetMouseOverCol());
+        bar->SetStart(0.1);
+        bar->SetEnd(0.7);
+        bar->SetValue(0.3);
+        timeline->SetVornWindowPtr(bar);
     }
 
     wxSizer* BuildBigTreeColumn()
@@ -288,6 +383,9 @@ private:
     VornMainVUITreeControl* m_inspector = nullptr;
     VornMainVUITreeControl* m_bigTree = nullptr;
     VUITreeSlider* m_scale = nullptr;
+    VUITreeMonsterBox* m_lights = nullptr;
+    VornBranchNode* m_transform = nullptr;
+    VornBranchNode* m_display = nullptr;
     VUITreeCheckBox* m_visible = nullptr;
     wxStaticText* m_timing = nullptr;
 };

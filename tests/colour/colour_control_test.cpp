@@ -1,6 +1,7 @@
 // The stop bar driven by synthetic pointer events: the exact gradient hints of drags, flag
 // toggles, deletes and colour picks, the component boxes and what it draws.
 #include <cstdio>
+#include <cstring>
 #include <memory>
 #include <tuple>
 #include <utility>
@@ -167,6 +168,26 @@ TEST_F(ColourControlTest, DrawsTheSelectedStopAndShowsItsColour)
     bar->SetSelect(1);
     auto text = [&](int i) { std::string t; boxes[i]->GetText(t); return t; };
     EXPECT_EQ(std::tuple(text(0), text(1), text(2)), std::tuple("0.800", "0.2", "0.400"));
+}
+
+// The face kept between draws follows what changes under it: after a drag and another
+// stop recoloured behind the bar's back, it draws what a new bar over the gradient draws.
+TEST_F(ColourControlTest, KeptFaceFollowsDragsAndRecolouredStops)
+{
+    RenderToImage(bar);
+    LeftDown(bar, {165, 5});
+    Motion(bar, {130, 5});
+    RenderToImage(bar);
+    Motion(bar, {100, 5});
+    LeftUp(bar, {100, 5});
+    gradient.SetPoint(1, CONTROL_POINT(0.25, Color(0.0, 1.0, 0.0)));
+    GradientHintValue value;
+    group.Update(0, nullptr, &value);
+    std::unique_ptr<ColourControl> fresh(Make(panel));
+    fresh->SetSelect(2);
+    const wxImage kept = RenderToImage(bar), made = RenderToImage(fresh.get());
+    EXPECT_EQ(std::tuple(Px(kept, 40, 4), Px(kept, 130, 4)), std::tuple(Bytes{0, 255, 0}, Bytes{200, 200, 200}));
+    EXPECT_EQ(0, std::memcmp(kept.GetData(), made.GetData(), kept.GetWidth() * kept.GetHeight() * 3));
 }
 
 // The dot asks the editor for a colour only when the bar sits in one.

@@ -1,10 +1,14 @@
 // The compass's tape arithmetic and the attitude indicator's handles, without a window.
+#include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <utility>
+#include <vector>
 
 #include <gtest/gtest.h>
 
 #include <vorn/controls/compass_model.h>
+#include <vorn/controls/detail/horizon_ball.h>
 #include <vorn/controls/horizon_model.h>
 
 using namespace vorn;
@@ -44,8 +48,9 @@ TEST(CompassModel, SetValueKeepsOneTurn)
     for (const auto& [in, position] : cases) {
         CompassModel m;
         m.SetValue(in);
-        if (position >= 0)
+        if (position >= 0) {
             EXPECT_EQ(m.GetPosition(), position) << in;
+        }
         EXPECT_TRUE(m.GetPosition() >= 0 && m.GetPosition() <= 3210) << in;
         EXPECT_FLOAT_EQ(m.GetValue(), m.GetPosition() / 3210.0f) << in;
     }
@@ -140,4 +145,64 @@ TEST(HorizonModel, PitchDragFollowsThePointerAlongTheAxisClamped)
     m.DragTo(70, 0);
     EXPECT_FLOAT_EQ(m.GetPitch(), 0.75f);
     EXPECT_EQ(P(m.GetQ()), Pt(70, 50));
+}
+
+// The ball against the face read directly: a face whose colours are linear in x and y makes
+// the bilinear reading exact, so each pixel's colour tells where in the face it was read.
+TEST(HorizonBall, ShowsTheFaceTurnedAboutQClampedToTheRimAndLeavesTheRestAlone)
+{
+    constexpr int kFace = 40, kSize = 60;
+    constexpr double kCentre = 29.5, kBall = 17.0, kReach = 15.0; // face centre 19.5 at 30 - 20
+    struct Case {
+        int channels;
+        double turns;
+        int qx, qy;
+    };
+    for (const Case& c : {Case{3, 0.0, 30, 30}, Case{3, 0.125, 33, 27}, Case{3, 0.6, 30, 45}, Case{1, 0.3, 28, 31}}) {
+        BitmapA face;
+        ASSERT_TRUE(face.Create(kFace, kFace, c.channels));
+        for (int y = 0; y < kFace; ++y)
+            for (int x = 0; x < kFace; ++x) {
+                unsigned char* p = face.PixelAt(x, y);
+                p[0] = static_cast<unsigned char>(20 + 5 * x);
+                if (c.channels == 3) {
+                    p[1] = static_cast<unsigned char>(20 + 5 * y);
+                    p[2] = 77;
+                }
+                p[c.channels] = 255;
+            }
+        detail::HorizonBall ball;
+        ASSERT_TRUE(ball.Prepare(face, 30, 30, 20, kSize, kSize));
+        std::vector<unsigned char> rgb(kSize * kSize * 3, 9);
+        ball.Paint(rgb.data(), c.turns, c.qx, c.qy);
+        const double th = c.turns * 2.0 * 3.14159265358979323846, cs = std::cos(th), sn = std::sin(th);
+        for (int y = 0; y < kSize; ++y)
+            for (int x = 0; x < kSize; ++x) {
+                const unsigned char* got = &rgb[(y * kSize + x) * 3];
+                const double d = std::hypot(x - kCentre, y - kCentre);
+                if (d >= kBall + 0.5) {
+                    ASSERT_TRUE(got[0] == 9 && got[1] == 9 && got[2] == 9) << x << "," << y;
+                    continue;
+                }
+                double ux = (x - c.qx) * cs - (y - c.qy) * sn, uy = (x - c.qx) * sn + (y - c.qy) * cs;
+                const double u = std::hypot(ux, uy);
+                if (u > kReach) {
+                    ux *= kReach / u;
+                    uy *= kReach / u;
+                }
+                const double fx = 20 + 5 * (19.5 + ux), fy = 20 + 5 * (19.5 + uy);
+                const double want[3] = {fx, c.channels == 3 ? fy : fx, c.channels == 3 ? 77.0 : fx};
+                for (int k = 0; k < 3; ++k) {
+                    if (d <= kBall - 0.5) { // inside: the face; at the edge: between it and what lay there
+                        ASSERT_NEAR(got[k], want[k], 2.0) << x << "," << y << " turns " << c.turns;
+                    } else {
+                        ASSERT_GE(got[k], std::min(9.0, want[k]) - 2.0) << x << "," << y;
+                        ASSERT_LE(got[k], std::max(9.0, want[k]) + 2.0) << x << "," << y;
+                    }
+                }
+            }
+    }
+    BitmapA tiny; // no room for a ball inside the bezel: nothing to paint
+    ASSERT_TRUE(tiny.Create(8, 8, 3));
+    EXPECT_FALSE(detail::HorizonBall().Prepare(tiny, 4, 4, 10, 10, 10));
 }

@@ -1,5 +1,7 @@
 // The compass and the attitude indicator driven with synthetic events: what each tells its
 // group, and the pictures they draw.
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 #include <vorn/controls/compass.h>
@@ -124,4 +126,32 @@ TEST_F(InstrumentTest, HorizonFaceTurnsWithRollAndItsHorizonFollowsQ)
     horizon->SetPitchValue(0.5f);
     horizon->SetValue(0.25f); // A up: the sky to the left
     ExpectPixels(RenderToImage(horizon), {{{35, 45}, "#0000FF"}, {{65, 55}, "#00FF00"}, {{50, 10}, "#1F1F24"}});
+}
+
+// Pictures are kept per state and shared by indicators of the same look: a state drawn again,
+// or by a twin, shows what was composed for it, and a new background gets new pictures.
+TEST_F(InstrumentTest, HorizonKeptPicturesMatchTheStateAndFollowTheBackground)
+{
+    const auto same = [](const wxImage& a, const wxImage& b) {
+        return a.GetSize() == b.GetSize() && std::equal(a.GetData(), a.GetData() + a.GetWidth() * a.GetHeight() * 3, b.GetData());
+    };
+    const wxImage level = RenderToImage(horizon);
+    horizon->SetValue(0.1f);
+    horizon->SetPitchValue(0.3f);
+    const wxImage turned = RenderToImage(horizon);
+    EXPECT_FALSE(same(turned, level));
+    horizon->SetPitchValue(0.35f); // the same roll, Q moved: another picture
+    EXPECT_FALSE(same(RenderToImage(horizon), turned));
+    auto* twin = new VornAHorizonControl(&Kept<Art>().face, 50, 50, 40, 0, 120, 100, 100, panel, -1, &group);
+    twin->SetBgColour(wxColour(40, 40, 40));
+    EXPECT_TRUE(same(RenderToImage(twin), level));
+    twin->SetValue(0.1f);
+    twin->SetPitchValue(0.3f);
+    EXPECT_TRUE(same(RenderToImage(twin), turned));
+    horizon->SetValue(0.0f);
+    horizon->SetPitchValue(0.5f);
+    EXPECT_TRUE(same(RenderToImage(horizon), level));
+    horizon->SetBgColour(wxColour(0, 90, 0));
+    ExpectPixels(RenderToImage(horizon), {{{3, 3}, "#005A00"}, {{40, 35}, "#0000FF"}});
+    ExpectPixels(RenderToImage(twin), {{{3, 3}, "#282828"}});
 }

@@ -22,31 +22,10 @@ struct NodeLog : MessageReceiver {
     Log log;
 };
 
-class ValueRowsTest : public GuiTest {
+class ValueRowsTest : public TreeRowsTest<NodeLog, 300, 200> {
 protected:
-    static void SetUpTestSuite() { s_assets = LoadTreeSkin(); }
-    static void TearDownTestSuite() { s_assets.reset(); }
-    void SetUp() override
-    {
-        GuiTest::SetUp();
-        am = s_assets.get();
-        tree = new VornMainVUITreeControl(120, am, 0, 0, 300, 200, panel, -1, nullptr);
-        tree->GetTreeControlGroup()->Register(&hints);
-    }
-    template <class Row> Row* Add(Row* row) { AddToEnd(tree->GetTreeRoot(), row); return row; }
-    // Rows get their widgets when first realised.
-    void Realise()
-    {
-        ShowFrame();
-        tree->RefreshTree();
-        tree->GetTreeRoot()->GetRootControl()->RealiseInView();
-    }
     template <class T, class Row> static T Get(Row* row) { T v{}; row->GetValue(v); return v; }
     static std::string Text(VornEdit* box) { std::string s; box->GetText(s); return s; }
-    static inline std::unique_ptr<AssetManager> s_assets;
-    AssetManager* am = nullptr;
-    VornMainVUITreeControl* tree = nullptr;
-    NodeLog hints;
 };
 } // namespace
 

@@ -13,6 +13,7 @@ public:
     VornGLWindow(const VornGLWindow&) = default;
     /// Copies every field.
     VornGLWindow& operator=(const VornGLWindow&) = default;
+    /// Nothing to release.
     virtual ~VornGLWindow() = default;
 
     /// Stores the position, then CalcBounds and Paint.

@@ -17,6 +17,7 @@
 #include <vorn/controls/button_moment.h>
 #include <vorn/framework/control_group.h>
 #include <vorn/text_lists/edit.h>
+#include <vorn/util/detail/blit.h>
 #include <vorn/util/diagnostics.h>
 #include <vorn/util/gradient.h>
 #include <vorn/util/raster.h>
@@ -37,6 +38,11 @@ constexpr double kTabHalf = 5.0;
 constexpr int kTabShoulder = 9;
 // The small box drawn for a toggle when no flag image is given.
 constexpr int kBoxHalf = 4;
+// The columns either side of the selected stop's column and the rows from the top that its
+// marker (ring and anti-aliased edges included) and toggles may touch: the patch a drag
+// redraws over the cached base.
+constexpr int kPatchHalf = static_cast<int>(kTabHalf) + 3;
+constexpr int kPatchRows = Model::kToggleRows[2] + kBoxHalf + 2;
 
 using detail::FaceColour;
 using detail::InkOf;
@@ -59,6 +65,39 @@ void TabOutline(Filter& f, double c, double grow, const ColorA& ink)
     DrawLine(f, r, shoulder, c, tip, ink);
 }
 
+// A stop's tab at column c filled with `fill`, outlined in `edge` and, when `ringed`, ringed
+// once more outside in the same colour.
+void DrawTab(Filter& f, Filter& smooth, double c, const Color& fill, const Color& edge, bool ringed)
+{
+    for (int y = 0; y <= Model::kMarkerBottom; ++y)
+        DrawLine(f, c - TabHalfWidth(y), y, c + TabHalfWidth(y), y, CtoCA(fill));
+    TabOutline(smooth, c, 0.0, CtoCA(edge));
+    if (ringed)
+        TabOutline(smooth, c, 1.0, CtoCA(edge));
+}
+
+// A patch of the face seen in the face's coordinates (its column 0 is the face's column
+// `left`), so the selected stop is drawn into it with the very numbers a whole redraw uses:
+// the anti-aliased edges come out the same to the last bit.
+class PatchFilter : public WrappingFilter {
+public:
+    PatchFilter(Filter& patch, int left, int faceWidth, int faceHeight)
+        : WrappingFilter(patch), m_left(left), m_width(faceWidth), m_height(faceHeight)
+    {
+    }
+    bool WritePixel(int x, int y, const ColorA& c) override { return WrappingFilter::WritePixel(x - m_left, y, c); }
+    bool ReadPixel(ColorA& c, int x, int y) override { return WrappingFilter::ReadPixel(c, x - m_left, y); }
+    bool WritePixelI(int x, int y, const ColorA& c, double i) override
+    {
+        return WrappingFilter::WritePixelI(x - m_left, y, c, i);
+    }
+    int GetWidth() const override { return m_width; }
+    int GetHeight() const override { return m_height; }
+
+private:
+    int m_left, m_width, m_height;
+};
+
 // The image a toggle in the given state draws with, or null for the plain box.
 const wxBitmap* FlagImage(const VornwxBitmapCache* images, bool on)
 {
@@ -70,10 +109,11 @@ const wxBitmap* FlagImage(const VornwxBitmapCache* images, bool on)
 
 } // namespace
 
-ColourControl::ColourControl() = default;
+ColourControl::ColourControl() : m_pictureSource(std::make_unique<detail::BlitSource>()) {}
 
 ColourControl::ColourControl(const VornwxBitmapCache* flagImages, int x, int y, int w, int h, wxWindow* parent,
                              int id, VornControlGroup* group, long style)
+    : ColourControl()
 {
     ColourControl::Create(flagImages, x, y, w, h, parent, id, group, style);
 }
@@ -296,7 +336,7 @@ void ColourControl::OnDraw(wxDC* dc)
         return;
     SyncGeometry();
     const int w = GetWidth(), h = GetHeight(), faceH = std::min(h, kFaceRows);
-    detail::DrawSoftwareFace(*dc, w, faceH, m_face, m_picture, [&](Filter& f) { RenderFace(f, w, faceH); });
+    DrawFace(*dc, w, faceH);
     if (w > 0 && h > faceH) {
         const Palette colours = GetPalette();
         dc->SetPen(*wxTRANSPARENT_PEN);
@@ -309,10 +349,78 @@ void ColourControl::OnDraw(wxDC* dc)
     DrawToggles(*dc);
 }
 
+// The base is redrawn only when what it shows changed; the selected stop's marker and
+// toggles are drawn afresh each time into a copy of the base's patch around them. They
+// lie above the dot and the selected stop is drawn over the others anyway, so the
+// picture is the one a whole redraw gives.
+void ColourControl::DrawFace(wxDC& dc, int w, int h)
+{
+    if (w <= 0 || h <= 0)
+        return;
+    CONTROL_POINT point;
+    const CONTROL_POINT* selected = m_gradient && m_gradient->GetPoint(m_select, point) ? &point : nullptr;
+    if (BaseChanged(w, h, selected)) {
+        if (!m_face.IsOk() || m_face.GetWidth() != w || m_face.GetHeight() != h)
+            m_face.Create(w, h, false);
+        if (FilterPtr f = CreateFilter(m_face))
+            RenderBase(*f, w, h, selected);
+        m_picture = wxBitmap(m_face, 24);
+        m_pictureSource->SetBitmap(&m_picture);
+    }
+    wxRect patch;
+    if (selected) {
+        const int c = m_model.ColumnOf(selected->position);
+        if (c > -kPatchHalf && c < w + kPatchHalf)
+            patch = wxRect(c - kPatchHalf, 0, 2 * kPatchHalf + 1, kPatchRows).Intersect(wxRect(0, 0, w, h));
+    }
+    if (patch.IsEmpty()) {
+        m_pictureSource->Blit(dc, 0, 0);
+        return;
+    }
+    // The base around the patch, then the patch: no pixel is drawn twice, so none flickers.
+    const int right = patch.GetRight() + 1, below = patch.GetBottom() + 1;
+    m_pictureSource->Blit(dc, 0, 0, patch.x, h);
+    m_pictureSource->Blit(dc, right, 0, w - right, h, right, 0);
+    m_pictureSource->Blit(dc, patch.x, below, patch.width, h - below, patch.x, below);
+    m_patch = m_face.GetSubImage(patch);
+    if (FilterPtr f = CreateFilter(m_patch)) {
+        PatchFilter inFace(*f, patch.x, w, h);
+        RenderMovingParts(inFace, *selected);
+    }
+    // Drawn straight, unscaled and without mask: a copy, without the memory context a
+    // blit needs, which costs more than the whole patch.
+    m_patchPicture = wxBitmap(m_patch, 24);
+    dc.DrawBitmap(m_patchPicture, patch.x, 0, false);
+}
+
+// What the base is drawn from: size, margins, range, colours, the selected stop and its
+// colour (the dot), and the order, positions and colours of the other stops (only the
+// selected stop shows its flags). Cheaper to compare at each draw than to track every
+// way the gradient can change behind the bar's back.
+bool ColourControl::BaseChanged(int w, int h, const CONTROL_POINT* selected)
+{
+    const Palette colours = GetPalette();
+    std::vector<double>& key = m_scratchKey;
+    key.assign({double(w), double(h), double(m_model.GetLeft()), double(m_model.GetRight()), m_model.GetMin(),
+                m_model.GetMax(), colours.bg.r, colours.bg.g, colours.bg.b, colours.fg.r, colours.fg.g, colours.fg.b,
+                double(selected != nullptr)});
+    if (selected)
+        key.insert(key.end(), {double(selected->index), selected->colour.r, selected->colour.g, selected->colour.b});
+    if (m_gradient)
+        for (const CONTROL_POINT& p : m_gradient->GetSortedPoints())
+            if (!selected || p.index != selected->index)
+                key.insert(key.end(), {double(p.index), p.position, p.colour.r, p.colour.g, p.colour.b});
+    if (key == m_faceKey && m_picture.IsOk())
+        return false;
+    std::swap(m_faceKey, m_scratchKey);
+    return true;
+}
+
 // The look: faint guides at both ends of the span; a tab per stop in its colour (the
 // selected one drawn last, ringed twice in the foreground colour); below the selected
-// stop its three toggles, and its colour in the dot.
-void ColourControl::RenderFace(Filter& f, int w, int h)
+// stop its three toggles, and its colour in the dot. The base holds all but the selected
+// stop's tab and toggles.
+void ColourControl::RenderBase(Filter& f, int w, int h, const CONTROL_POINT* selected)
 {
     const Palette colours = GetPalette();
     const Color &bg = colours.bg, &fg = colours.fg;
@@ -325,32 +433,29 @@ void ColourControl::RenderFace(Filter& f, int w, int h)
     DrawLine(f, right, 0, right, h - 1, guide);
     if (!m_gradient)
         return;
-
     FilterPtr smooth = AntiAlias(f);
-    CONTROL_POINT selected;
-    const bool hasSelected = m_gradient->GetPoint(m_select, selected);
-    auto drawTab = [&](const CONTROL_POINT& p, bool isSelected) {
-        const double c = m_model.ColumnOf(p.position);
-        for (int y = 0; y <= Model::kMarkerBottom; ++y)
-            DrawLine(f, c - TabHalfWidth(y), y, c + TabHalfWidth(y), y, CtoCA(p.colour));
-        TabOutline(*smooth, c, 0.0, CtoCA(isSelected ? fg : MixColour(bg, fg, 0.55)));
-        if (isSelected)
-            TabOutline(*smooth, c, 1.0, CtoCA(fg));
-    };
     for (const CONTROL_POINT& p : m_gradient->GetSortedPoints())
-        if (!hasSelected || p.index != selected.index)
-            drawTab(p, false);
-    if (!hasSelected)
+        if (!selected || p.index != selected->index)
+            DrawTab(f, *smooth, m_model.ColumnOf(p.position), p.colour, MixColour(bg, fg, 0.55), false);
+    if (!selected)
         return;
-    drawTab(selected, true);
+    DrawCircle(*smooth, Model::kDotX, Model::kDotY, Model::kDotRadius, CtoCA(selected->colour), true);
+    DrawCircle(*smooth, Model::kDotX, Model::kDotY, Model::kDotRadius + 1, CtoCA(MixColour(bg, fg, 0.6)), false);
+}
 
+// The selected stop's tab and toggle boxes, drawn over the base.
+void ColourControl::RenderMovingParts(Filter& f, const CONTROL_POINT& selected)
+{
+    const Color fg = GetPalette().fg;
     const int c = m_model.ColumnOf(selected.position);
+    FilterPtr smooth = AntiAlias(f);
+    DrawTab(f, *smooth, c, selected.colour, fg, true);
+    const ColorA ink = CtoCA(fg);
     for (int k = 1; k <= 3; ++k) {
         const bool on = Model::GetFlag(selected, k);
         if (FlagImage(m_flagImages, on))
             continue; // drawn on the context, over the face
         const int row = Model::kToggleRows[k - 1];
-        const ColorA ink = CtoCA(fg);
         DrawLine(f, c - kBoxHalf, row - kBoxHalf, c + kBoxHalf, row - kBoxHalf, ink);
         DrawLine(f, c - kBoxHalf, row + kBoxHalf, c + kBoxHalf, row + kBoxHalf, ink);
         DrawLine(f, c - kBoxHalf, row - kBoxHalf, c - kBoxHalf, row + kBoxHalf, ink);
@@ -359,8 +464,6 @@ void ColourControl::RenderFace(Filter& f, int w, int h)
             for (int y = row - kBoxHalf + 2; y <= row + kBoxHalf - 2; ++y)
                 DrawLine(f, c - kBoxHalf + 2, y, c + kBoxHalf - 2, y, ink);
     }
-    DrawCircle(*smooth, Model::kDotX, Model::kDotY, Model::kDotRadius, CtoCA(selected.colour), true);
-    DrawCircle(*smooth, Model::kDotX, Model::kDotY, Model::kDotRadius + 1, CtoCA(MixColour(bg, fg, 0.6)), false);
 }
 
 ColourControl::Palette ColourControl::GetPalette()

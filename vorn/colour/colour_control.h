@@ -11,6 +11,7 @@
 //   colour picked        GradientHintValue
 //   delete key           GradientHintDelete(index), GradientHintSelect(0)
 #include <memory>
+#include <vector>
 
 #include <wx/bitmap.h>
 #include <wx/image.h>
@@ -25,6 +26,10 @@ class Filter;
 class VornEdit;
 class VornwxBitmapCache;
 class VornButtonClock;
+struct CONTROL_POINT;
+namespace detail {
+class BlitSource;
+}
 
 /// The stop bar: selects, drags, toggles and recolours the stops of the bound gradient.
 class ColourControl : public GradientControlComp {
@@ -77,15 +82,24 @@ private:
     void ToggleFlag(int k);
     void ShowColour(const Color& colour);
     void Send(VornControlHint* hint);
-    void RenderFace(Filter& f, int w, int h);
+    void RenderBase(Filter& f, int w, int h, const CONTROL_POINT* selected);
+    void RenderMovingParts(Filter& f, const CONTROL_POINT& selected);
+    bool BaseChanged(int w, int h, const CONTROL_POINT* selected);
+    void DrawFace(wxDC& dc, int w, int h);
     void DrawToggles(wxDC& dc);
 
     GradientStopBarModel m_model;
     const VornwxBitmapCache* m_flagImages = nullptr;
     VornEdit* m_components[3] = {nullptr, nullptr, nullptr};
-    // The face drawn in software, and its bitmap for the window.
+    // The face drawn in software without the selected stop's marker and toggles (the
+    // base), its bitmap for the window and what it was drawn from; a drag redraws only a
+    // small patch around the selected stop over a copy of the base.
     wxImage m_face;
     wxBitmap m_picture;
+    std::unique_ptr<detail::BlitSource> m_pictureSource;
+    std::vector<double> m_faceKey, m_scratchKey;
+    wxImage m_patch;
+    wxBitmap m_patchPicture;
 };
 
 } // namespace vorn

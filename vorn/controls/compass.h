@@ -13,6 +13,10 @@
 
 namespace vorn {
 
+namespace detail {
+class StripFace;
+}
+
 /// A heading tape: the heading in turns, changed by dragging the tape sideways.
 class VornCompassControl : public VornControl {
 public:
@@ -52,15 +56,10 @@ protected:
     void OnMouseMove(int x, int y) override;
 
 private:
-    struct Face;
-    static std::shared_ptr<Face> SharedFace(const BitmapA* frame, const BitmapA* tape, const BitmapA* mask);
     void ReportSelected();
 
-    const BitmapA* m_frame = nullptr;
-    const BitmapA* m_tape = nullptr;
-    const BitmapA* m_mask = nullptr;
     CompassModel m_model;
-    std::shared_ptr<Face> m_face;
+    std::shared_ptr<detail::StripFace> m_face; // shared with compasses of the same images
 };
 
 } // namespace vorn

@@ -2,20 +2,13 @@
 
 #include <cmath>
 
+#include <vorn/controls/detail/wrap.h>
+
 namespace vorn {
 
-// Wraps as repeated subtraction (down to at most period) and addition (up to at least 0)
-// would, without looping over long drags or far-off values.
 void CompassModel::Wrap(long long p)
 {
-    if (p > m_period)
-        p = (p - 1) % m_period + 1;
-    else if (p < 0) {
-        p %= m_period;
-        if (p < 0)
-            p += m_period;
-    }
-    m_position = static_cast<int>(p);
+    m_position = detail::WrapPosition(p, m_period);
     m_value = static_cast<float>(static_cast<double>(m_position) / m_period);
 }
 

@@ -6,8 +6,11 @@
 //
 // The picture: the instrument face turned by the roll, its sky/ground ball moved along the
 // pitch axis so that its horizon passes through Q while the outer ring stays still; over
-// it the line from A to B, the pitch axis and the handle circles. It is composed again
-// only when the roll or the pitch changed since it was last drawn.
+// it the line from A to B, the pitch axis and the handle circles. Indicators of the same
+// face, geometry and background share the pictures they composed, so that a drag back over
+// the same handle places copies a bitmap (see horizon.cpp).
+#include <memory>
+
 #include <wx/bitmap.h>
 #include <wx/dc.h>
 #include <wx/image.h>
@@ -20,6 +23,10 @@
 
 namespace vorn {
 
+namespace detail {
+class HorizonFace;
+}
+
 /// An attitude indicator: roll set by the ends of the horizon line, pitch by a handle on
 /// the perpendicular axis.
 class VornAHorizonControl : public VornControl {
@@ -30,7 +37,7 @@ public:
     /// image (with alpha, round) is centred there. Roll 0, pitch 0.5 (level).
     VornAHorizonControl(const BitmapA* image, int cx, int cy, int radius, int x, int y, int w, int h,
                         wxWindow* parent, int id, VornControlGroupValue* group, long style = 0);
-    /// Releases the picture.
+    /// Lets go of the shared pictures.
     ~VornAHorizonControl() override;
     /// Makes the window of a default-constructed indicator (same arguments as the constructor).
     virtual bool Create(const BitmapA* image, int cx, int cy, int radius, int x, int y, int w, int h,
@@ -56,7 +63,7 @@ public:
     /// The handle arithmetic, for hosts and tests.
     const HorizonModel& GetModel() const { return m_model; }
 
-    /// Draws the kept picture, composed again when the roll or pitch changed.
+    /// Draws the picture of the current roll and pitch, composed when it is not kept yet.
     void OnDraw(wxDC* dc) override;
 
 protected:
@@ -68,22 +75,16 @@ protected:
     void OnEnable(bool enabled) override;
 
 private:
-    /// Composes the picture for the current roll and pitch.
-    void Compose();
-    /// The background and the face as it stands, under every picture.
-    void ComposeStill(const wxSize& size);
-    /// The face's ball turned by the roll and moved by the pitch, into the buffer.
-    void ComposeBall();
+    /// Draws the face, the ball and the overlays of the current state into `target`.
+    void Paint(Filter& target);
     void EndDrag();
 
     const BitmapA* m_image = nullptr;
     HorizonModel m_model;
     float m_drawnRoll = -1000.0f;
     float m_drawnPitch = -1000.0f;
-    wxImage m_still;
-    wxColour m_stillColour;
-    wxImage m_buffer;
-    wxBitmap m_picture;
+    std::shared_ptr<detail::HorizonFace> m_face; // shared with indicators of the same look
+    wxBitmap m_picture; // the last picture, where the shared pictures cannot key it
     bool m_draggingAny = false;
 };
 

@@ -28,6 +28,7 @@ vorn_subsystem(controls DEPENDS util framework assets SOURCES
   controls/compass.cpp
   controls/horizon_model.cpp
   controls/horizon.cpp
+  controls/detail/horizon_ball.cpp
   # movie bar and time control
   controls/movie_bar_model.cpp
   controls/movie_bar.cpp

@@ -14,6 +14,10 @@
 
 namespace vorn {
 
+namespace detail {
+class StripFace;
+}
+
 /// A thumb wheel: a float value changed by dragging along a scrolling ridge texture.
 class VornThumbWheelControl : public VornValueControl {
 public:
@@ -60,15 +64,10 @@ protected:
     void OnDragEnd() override { m_model.Release(); }
 
 private:
-    struct Face;
-    static std::shared_ptr<Face> SharedFace(const BitmapA* frame, const BitmapA* texture, const BitmapA* mask,
-                                            bool vertical, int period);
-
-    const BitmapA* m_frame = nullptr;
-    const BitmapA* m_texture = nullptr;
-    const BitmapA* m_mask = nullptr;
     ThumbWheelModel m_model;
-    std::shared_ptr<Face> m_face;
+    // Shared with the wheels of the same images, way and period: a tree of a thousand
+    // wheel rows composes each texture position once.
+    std::shared_ptr<detail::StripFace> m_face;
 };
 
 } // namespace vorn

@@ -3,6 +3,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include <vorn/controls/detail/wrap.h>
 #include <vorn/util/extreme_helper.h>
 
 namespace vorn {
@@ -27,22 +28,9 @@ void ThumbWheelModel::Press(int c)
         m_step = -m_step;
 }
 
-// Leaves position in 0..period, as repeated subtraction (down to at most period) and
-// addition (up to at least 0) would, without looping over long drags.
 void ThumbWheelModel::Wrap(long long p)
 {
-    if (m_period <= 0) {
-        m_position = 0; // no period, no scrolling
-        return;
-    }
-    if (p > m_period)
-        p = (p - 1) % m_period + 1;
-    else if (p < 0) {
-        p %= m_period;
-        if (p < 0)
-            p += m_period;
-    }
-    m_position = static_cast<int>(p);
+    m_position = detail::WrapPosition(p, m_period); // no period, no scrolling
 }
 
 void ThumbWheelModel::DragTo(int c, bool fine)

@@ -239,8 +239,8 @@ bool VornWindow::Show(bool show)
 {
     m_visible = show;
     const bool result = m_deferred ? wxWindowBase::Show(show) : wxWindow::Show(show);
-    if (m_surface)
-        PlaceSurface();
+    if (m_deferred)
+        PlaceSurfaces(); // the surfaces inside follow too
     if (show)
         OnShow();
     else

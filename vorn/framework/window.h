@@ -303,6 +303,7 @@ private:
     VornWindow* GetHost() const;
     void PlaceSurface();
     void PlaceSurfaces();
+    bool ShownUpToHost() const;
     void RealiseInView(const wxRect& view);
     void CountRealised(int change);
     void RunFirstRealise();

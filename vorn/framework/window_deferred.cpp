@@ -105,6 +105,16 @@ void VornWindow::RunFirstRealise()
     OnBeforeFirstRealise();
 }
 
+// A deferred window shows only while it and every deferred parent up to the host show:
+// a row hidden with its branch takes the surfaces of its widgets with it.
+bool VornWindow::ShownUpToHost() const
+{
+    for (const VornWindow* w = this; w && w->m_deferred; w = static_cast<const VornWindow*>(w->m_parent))
+        if (!w->wxWindowBase::IsShown())
+            return false;
+    return true;
+}
+
 // The surface covers the part of the window inside the host's client area; a surface with
 // nothing to show is hidden.
 void VornWindow::PlaceSurface()
@@ -116,7 +126,7 @@ void VornWindow::PlaceSurface()
     rect.Offset(-host->m_deferredOrigin);
     wxRect part = rect;
     part.Intersect(wxRect(host->GetClientSize()));
-    const bool shown = wxWindowBase::IsShown() && !part.IsEmpty();
+    const bool shown = ShownUpToHost() && !part.IsEmpty();
     m_surfaceOffset = shown ? part.GetTopLeft() - rect.GetTopLeft() : wxPoint();
     if (shown)
         m_surface->SetSize(part);

@@ -7,7 +7,8 @@
 //   VornVUIMovieBar    a movie bar drawn in the tree's colours
 // The folding rows change their height, so they refresh the tree's root whenever they open
 // or close, and the tree lays itself out with the new height. Like the other rows they make
-// their widgets on first realisation in a tree, and answer sizes and values before that.
+// their widgets on first realisation in a tree, and answer sizes and values before that;
+// only the table is made at Create, since the host fills it.
 //
 //   folding row event              | what happens
 //   -------------------------------+-----------------------------------------------------
@@ -145,8 +146,9 @@ protected:
     VUITreeFoldingRow(AssetManager* assets, std::string name, bool functionButton);
     /// Creates `toggle` at its place, showing the flag.
     void CreateToggle(VornButton* toggle);
-    /// Stores the flag, repaints the toggle when asked to set it, and lays the tree out again.
-    void StoreExpanded(bool expanded, bool setToggle);
+    /// Sets and repaints the toggle when asked to, shows or hides `content` (may be null),
+    /// stores the flag and lays the tree out again.
+    void StoreExpanded(bool expanded, bool setToggle, VornWindow* content);
 
     VornButton* m_toggle = nullptr;                 ///< The toggle (owned by its window parent).
     const VornwxBitmapCache* m_toggleImages = nullptr; ///< The manager's toggle images, or null.
@@ -158,11 +160,14 @@ protected:
 class VUITreeMonsterBox : public VUITreeFoldingRow {
 public:
     /// A row labelled `name`; the table's frame images (not owned), size, name, the group its
-    /// own group joins (may be null) and style are kept for the table, made with the widgets.
+    /// own group joins (may be null) and style are kept for the table Create makes.
     VUITreeMonsterBox(AssetManager* assets, std::string name, const wxBitmap* a, const wxBitmap* b,
                       const wxBitmap* c, bool functionButton, int width, int height, std::string& tableName,
                       VornControlGroup* group, long tableStyle = 0);
 
+    /// The row, then the table (hidden while closed); the toggle comes with the widgets.
+    bool Create(wxWindow* parent, int id, VornControlGroup* group, long style) override;
+    using VUITreeFoldingRow::Create;
     /// 32 closed or without a table; else trunc(table height + 16).
     int GetMaxHeight() override;
     /// A + indent + table width when open with a table; else A + indent + 1.
@@ -172,20 +177,22 @@ public:
     /// A MonSizeChangeHint from the table lays the tree out again.
     void OnUpdate(unsigned int id, VornControl* control, VornControlHint* hint) override;
 
-    /// The table, or null until the widgets are made.
+    /// The table, or null before Create.
     VornMonsterBox* GetMonsterBox() const { return m_table; }
     /// The table's group.
     VornControlGroup* GetTableGroup() { return &m_tableGroup; }
 
 protected:
-    /// The table (at A + indent, 16), then the toggle over it.
+    /// The table if Create has not made it yet, then the toggle.
     void OnCreateWidgets() override;
+    /// The table at (A + indent, 16), hidden while closed; once, after the row's window.
+    void CreateTable();
 
     VornMonsterBox* m_table = nullptr; ///< The table (owned by its window parent), or null.
     VornControlGroup m_tableGroup;     ///< The table's group; the row hears it.
     const wxBitmap* m_images[3];       ///< The table's frame images (not owned).
-    int m_tableWidth;                  ///< The table's width until it exists.
-    int m_tableHeight;                 ///< The table's height until it exists.
+    int m_tableWidth;                  ///< The table's width at creation.
+    int m_tableHeight;                 ///< The table's height at creation.
     std::string m_tableName;           ///< The table's name.
     long m_tableStyle;                 ///< The table's style.
 };

@@ -1,14 +1,15 @@
 #include <vorn/controls/detail/face_cache.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include <vorn/util/detail/blit.h>
+#include <vorn/util/raster.h>
 #include <vorn/util/wx_image_filter.h>
 
 namespace vorn::detail {
 
 namespace {
-constexpr long kPixelBudget = 1L << 20; // per cache: 4 MB at the toolkit's 32 bits a pixel
 constexpr int kStoreWidth = 4096;
 
 // Passes writes inside the rectangle only; reads and sizes pass through.
@@ -51,7 +52,7 @@ wxBitmap RenderFace(int w, int h, const FacePainter& paint)
     return wxBitmap(image);
 }
 
-void PatchCache::Reset(int slots, int w, int h)
+void PatchCache::Reset(int slots, int w, int h, long pixelBudget)
 {
     m_slots.clear();
     m_dc.reset();
@@ -59,11 +60,11 @@ void PatchCache::Reset(int slots, int w, int h)
     m_slotW = std::max(w, 0);
     m_slotH = std::max(h, 0);
     const long area = static_cast<long>(m_slotW) * m_slotH;
-    m_capacity = area > 0 ? static_cast<int>(std::min<long>(std::max(slots, 0), kPixelBudget / area)) : 0;
+    m_capacity = area > 0 ? static_cast<int>(std::min<long>(std::max(slots, 0), std::max(pixelBudget, 0L) / area)) : 0;
     m_columns = std::max(1, std::min(m_capacity, kStoreWidth / std::max(m_slotW, 1)));
 }
 
-bool PatchCache::Store(long key, const wxImage& patch, const wxRect& rect)
+bool PatchCache::Store(std::uint64_t key, const wxImage& patch, const wxRect& rect)
 {
     if (static_cast<int>(m_slots.size()) >= m_capacity || patch.GetWidth() > m_slotW ||
         patch.GetHeight() > m_slotH)
@@ -82,7 +83,7 @@ bool PatchCache::Store(long key, const wxImage& patch, const wxRect& rect)
     return true;
 }
 
-void PatchCache::Draw(wxDC& dc, long key, const wxRect& rect, wxImage& buffer, const FacePainter& paint)
+void PatchCache::Draw(wxDC& dc, std::uint64_t key, const wxRect& rect, wxImage& buffer, const FacePainter& paint)
 {
     auto found = m_slots.find(key);
     if (found == m_slots.end()) {
@@ -98,6 +99,50 @@ void PatchCache::Draw(wxDC& dc, long key, const wxRect& rect, wxImage& buffer, c
     }
     const Slot& slot = found->second;
     BlitRegion(dc, slot.rect.x, slot.rect.y, slot.rect.width, slot.rect.height, *m_dc, slot.at.x, slot.at.y);
+}
+
+FilterPtr ReadFilter(const BitmapA* image)
+{
+    return image && !image->IsEmpty() ? CreateFilter(const_cast<BitmapA&>(*image)) : nullptr;
+}
+
+std::shared_ptr<StripFace> StripFace::Get(const BitmapA* frame, const BitmapA* strip, const BitmapA* mask,
+                                          bool vertical, int starts)
+{
+    using Key = std::tuple<const BitmapA*, const BitmapA*, const BitmapA*, bool, int>;
+    return SharedFaces<Key, StripFace>::Get(Key(frame, strip, mask, vertical, starts), [&] {
+        auto face = std::make_shared<StripFace>();
+        face->m_frame = frame;
+        face->m_strip = strip;
+        face->m_mask = mask;
+        face->m_vertical = vertical;
+        if (frame && frame->width > 0 && frame->height > 0) {
+            face->m_buffer.Create(frame->width, frame->height);
+            face->m_starts.Reset(starts, frame->width, frame->height);
+        }
+        return face;
+    });
+}
+
+void StripFace::Draw(wxDC& dc, int start)
+{
+    if (!m_buffer.IsOk())
+        return;
+    const wxRect all(0, 0, m_buffer.GetWidth(), m_buffer.GetHeight());
+    m_starts.Draw(dc, static_cast<std::uint64_t>(start), all, m_buffer, [&](Filter& target) {
+        vorn::Clear(target, ColorA(0, 0, 0, 1));
+        FilterPtr strip = ReadFilter(m_strip);
+        FilterPtr mask = ReadFilter(m_mask);
+        if (strip && mask) {
+            const int mw = mask->GetWidth(), mh = mask->GetHeight();
+            FilterPtr window =
+                m_vertical ? Crop(0, start, mw, mh + start, *strip) : Crop(start, 0, mw + start, mh, *strip);
+            if (window)
+                Blit(target, *window, *mask, 0, 0);
+        }
+        if (FilterPtr frame = ReadFilter(m_frame))
+            Blit(target, *frame, 0, 0);
+    });
 }
 
 } // namespace vorn::detail
