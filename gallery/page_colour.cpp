@@ -61,8 +61,8 @@ public:
         const Color fg = WxCtoC(GetForegroundColour()), bg = WxCtoC(GetBackgroundColour());
         auto* sizer = new wxBoxSizer(wxVERTICAL);
         AddIntro(this, sizer,
-                 "The picker drives the swatch, the selected stop and the tree's colour row. Click the add strip to "
-                 "add a stop, drag markers, toggle flags, Delete removes the selected stop, the colour dot takes "
+                 "The picker drives the swatch, the selected stop and the tree's colour row. Click the add strip "
+                 "to add a stop,\ndrag markers, toggle flags; Delete removes the selected stop; the colour dot takes "
                  "the picker's colour.");
         auto* columns = new wxBoxSizer(wxHORIZONTAL);
         auto* left = new wxBoxSizer(wxVERTICAL);
