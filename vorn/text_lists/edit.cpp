@@ -126,14 +126,11 @@ wxSize VornEdit::SkinSize(const wxBitmap* background, const VornEditInfo& info)
     return {info.x + info.width, info.y + info.height};
 }
 
-// Widths come from the context every box shares, with the box's font: as the buffer draws.
+// Widths come from the contexts every box shares, with the box's font, as the buffer draws;
+// the numbers a box shows again and again are measured once.
 void VornEdit::InitModel()
 {
-    m_model.SetWidthFunction([this](const std::string& text) {
-        wxCoord w = 0, h = 0;
-        detail::MeasuringContext(GetFont()).GetTextExtent(wxString::FromUTF8(text), &w, &h);
-        return static_cast<int>(w);
-    });
+    m_model.SetWidthFunction([this](const std::string& text) { return detail::CachedTextExtent(GetFont(), text).x; });
     m_model.SetMasked(m_style == kEditPassword);
     m_modelReady = true;
 }

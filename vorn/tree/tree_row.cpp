@@ -82,40 +82,9 @@ void VUITreeControlBase::CreateWidgets()
     OnCreateWidgets();
 }
 
-namespace {
-// Label extents by font and text. A tree of thousands of rows measures thousands of labels,
-// most of them repeated (every object has its "Position"), so they are kept, by font, and
-// looked up without copying the text. The table is emptied when it grows large.
-wxSize MeasureLabel(const wxFont& font, const std::string& text)
-{
-    using Extents = std::map<std::string, wxSize, std::less<>>;
-    struct Known {
-        std::map<wxString, Extents> byFont;
-        wxFont font;                // the font last asked for
-        Extents* extents = nullptr; // and its table
-    };
-    static Known* const known = new Known; // kept to the end: the toolkit is gone before statics are
-    if (!known->extents || !known->font.IsOk() || known->font != font) {
-        if (known->byFont.size() >= 64)
-            known->byFont.clear();
-        known->extents = &known->byFont[font.IsOk() ? font.GetNativeFontInfoDesc() : wxString()];
-        known->font = font;
-    }
-    Extents& extents = *known->extents;
-    const auto it = extents.find(text);
-    if (it != extents.end())
-        return it->second;
-    if (extents.size() >= 4096)
-        extents.clear();
-    const wxSize size = detail::MeasuringContext(font).GetTextExtent(wxString::FromUTF8(text));
-    extents.emplace(text, size);
-    return size;
-}
-} // namespace
-
 void VUITreeControlBase::SetNameTextSizes()
 {
-    const wxSize size = MeasureLabel(m_labelFont, m_name);
+    const wxSize size = detail::CachedTextExtent(m_labelFont, m_name);
     m_labelWidth = size.x;
     m_labelHeight = size.y;
 }

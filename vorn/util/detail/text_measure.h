@@ -2,7 +2,9 @@
 // Measuring text without a window. A memory context per call, or per control, costs more
 // than the measuring (a tree makes thousands of labels and edit boxes), so a few contexts
 // serve every caller.
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include <wx/bitmap.h>
@@ -39,6 +41,38 @@ inline wxMemoryDC& MeasuringContext(const wxFont& font)
     context->dc.SetFont(wanted);
     contexts->push_back(std::move(context));
     return contexts->back()->dc;
+}
+
+// Text extents by font and text, for short texts measured again and again: tree labels (every
+// object of a scene has its "Position") and the numbers edit boxes show. Kept by font and
+// looked up without copying the text; a font's table is emptied when it grows large, and texts
+// longer than a label are measured each time.
+inline wxSize CachedTextExtent(const wxFont& font, const std::string& text)
+{
+    if (text.size() > 64)
+        return MeasuringContext(font).GetTextExtent(wxString::FromUTF8(text));
+    using Extents = std::map<std::string, wxSize, std::less<>>;
+    struct Known {
+        std::map<wxString, Extents> byFont;
+        wxFont font;                // the font last asked for
+        Extents* extents = nullptr; // and its table
+    };
+    static Known* const known = new Known; // kept to the end: the toolkit is gone before statics are
+    if (!known->extents || !known->font.IsOk() || known->font != font) {
+        if (known->byFont.size() >= 64)
+            known->byFont.clear();
+        known->extents = &known->byFont[font.IsOk() ? font.GetNativeFontInfoDesc() : wxString()];
+        known->font = font;
+    }
+    Extents& extents = *known->extents;
+    const auto it = extents.find(text);
+    if (it != extents.end())
+        return it->second;
+    if (extents.size() >= 4096)
+        extents.clear();
+    const wxSize size = MeasuringContext(font).GetTextExtent(wxString::FromUTF8(text));
+    extents.emplace(text, size);
+    return size;
 }
 
 // Draws a run of text in the context's font and text colour with its top-left corner at
