@@ -1,11 +1,16 @@
 // The movie bar driven with synthetic events (exact hooks, the selection only on a movie
 // group, the bar as drawn) and the time control's states and turning picture.
+#include <algorithm>
+#include <cstdlib>
+
 #include <gtest/gtest.h>
 
 #include <vorn/controls/movie_bar.h>
 #include <vorn/controls/time_control.h>
 
 #include <vorn/util/raster.h>
+#include <vorn/util/wx_colour.h>
+#include <vorn/util/wx_image_filter.h>
 
 #include "group_recorder.h"
 #include "test_support.h"
@@ -160,4 +165,37 @@ TEST_F(TimeControlTest, ThePictureTurnsUnderTheFaceAndItsStatesFollowThePointer)
     EXPECT_EQ(shown(), std::make_pair(+VORN_IMAGE_OFF_DOWN, 40040));
     dial = Make(nullptr);
     EXPECT_EQ(dial->GetImage(), nullptr);
+}
+
+// The turned picture against the imaging layer's composition of the same layers (the
+// background, the plate read bilinearly through a turned view, the face blended on top), for
+// directions off the pixel grid, over a plate and a face with graded alpha.
+TEST_F(TimeControlTest, TurnedPictureMatchesTheImagingLayerWithinOnePerChannel)
+{
+    BitmapA* plate = new BitmapA(Filled<BitmapA>(31, 31, {0, 0, 0, 255}));
+    for (int y = 0; y < 31; ++y)
+        for (int x = 0; x < 31; ++x) {
+            unsigned char* p = plate->PixelAt(x, y);
+            p[0] = static_cast<unsigned char>(x * 8);
+            p[1] = static_cast<unsigned char>(y * 8);
+            p[2] = static_cast<unsigned char>(x * y % 256);
+            p[3] = static_cast<unsigned char>(x + y < 20 ? 255 : (x * 37 + y * 11) % 256);
+        }
+    VornBitmapACache set;
+    set.AssignImageOwn(VORN_IMAGE_OFF, plate);
+    DrawCircle(*CreateFilter(face), 20, 20, 7, ColorA(0.2, 0.6, 0.9, 0.4), true); // tinted glass
+    VornTimeControl* dial = Make(&set);
+    for (const int step : {0, 7, 37, 60, 131, 200}) {
+        dial->SetValue(step / 240.0f, false);
+        const wxImage drawn = RenderToImage(dial);
+        wxImage expected(41, 41);
+        FilterPtr target = CreateFilter(expected);
+        Clear(*target, WxCtoCA(dial->GetBackgroundColour()));
+        Blit(*target, *Rotate(-360.0 * step / 240, 15, 15, AntiAlias(CreateFilter(*plate))), 5, 5);
+        Blit(*target, *CreateFilter(face), 0, 0);
+        int worst = 0;
+        for (int i = 0; i < 41 * 41 * 3; ++i)
+            worst = std::max(worst, std::abs(drawn.GetData()[i] - expected.GetData()[i]));
+        EXPECT_LE(worst, 1) << "step " << step;
+    }
 }

@@ -73,8 +73,8 @@ private:
     struct Pictures;
     /// The image of the current state or its stand-in, and the state it was found under.
     const BitmapA* FindImage(VORNIMAGETYPE& found) const;
-    /// The whole picture with the state image turned by `degrees`.
-    void Paint(Filter& target, const BitmapA* image, double degrees) const;
+    /// The whole picture, written into the buffer of `p`, with the state image turned by `degrees`.
+    void Paint(Pictures& p, const BitmapA* image, double degrees) const;
 
     const VornBitmapACache* m_cache = nullptr;
     const BitmapA* m_face = nullptr;
